@@ -1,0 +1,52 @@
+#include <iostream>
+
+#include "aba/validation.h"
+#include "cli.h"
+#include "cli_validation.h"
+
+namespace billpay::cli {
+
+std::optional<ValidationRun> ValidateForCommand(const std::string& path, char code, int& exitStatus) {
+    ValidationOutcome outcome = ValidateAbaFile(path, code);
+    if (outcome.problem) {
+        PrintMessageBox(outcome.problem->caption, outcome.problem->text);
+        exitStatus = kExitUnreadable;
+        return std::nullopt;
+    }
+    exitStatus = outcome.run.Validated() ? kExitOk : kExitProblems;
+    return std::move(outcome.run);
+}
+
+int RunValidate(const Args& args) {
+    std::string file;
+    char code = 0;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--format" || arg == "-f") {
+            if (i + 1 >= args.size()) return UsageError("--format needs a format code");
+            code = ParseFormatCode(args[++i]);
+            if (!code) return UsageError("unknown format code '" + args[i] + "' (see 'billpay-cli formats')");
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return UsageError("unknown option '" + arg + "' for 'validate'");
+        } else if (file.empty()) {
+            file = arg;
+        } else {
+            return UsageError("'validate' takes one ABA file");
+        }
+    }
+    if (!code) return UsageError("'validate' needs --format CODE");
+    if (file.empty()) return UsageError("'validate' needs an ABA file");
+
+    int status = kExitOk;
+    const auto run = ValidateForCommand(file, code, status);
+    if (!run) return status;
+    std::string out;
+    for (const std::string& line : run->memo) {
+        out += line;
+        out += '\n';
+    }
+    std::cout << out << std::flush;
+    return status;
+}
+
+}  // namespace billpay::cli

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "aba/aba_lines.h"
+
+namespace billpay {
+
+// The largest ABA file that is read. A pay period's payments never come near
+// it; anything bigger is refused rather than exhausting the machine.
+inline constexpr std::size_t kMaxAbaFileBytes = std::size_t{512} * 1024 * 1024;
+
+struct AbaFileRead {
+    std::optional<AbaLines> lines;  // set when the file was read
+    std::string error;              // the reason it could not be read
+};
+
+// Reads the whole file, decodes it to single-byte characters and splits it
+// into lines (blank lines removed).
+AbaFileRead ReadAbaFile(const std::string& path);
+
+}  // namespace billpay

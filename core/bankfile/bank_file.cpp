@@ -1,0 +1,363 @@
+#include "bankfile/bank_file.h"
+
+#include <array>
+#include <exception>
+#include <string>
+#include <string_view>
+
+#include "bankfile/format_table.h"
+#include "util/error_flag.h"
+#include "util/number_text.h"
+#include "util/text.h"
+
+namespace billpay {
+
+namespace {
+
+constexpr std::string_view kCouldNotConvertCaption = "Could not convert ABA file";
+constexpr std::string_view kResultsCaption = "Electronic Bank File - File Creation Results";
+constexpr std::string_view kFallbackFileName = "C:\\bankfile.txt";
+
+constexpr std::string_view kHsbcAccountMessage =
+    "The Debit Account Number is not a valid HSBC bank account number.";
+constexpr std::string_view kHsbcLimitMessage =
+    "The number of detail records being generated exceeds the \rmaximum limit for this file format. The HSBC "
+    "Batch Payments \rfile format is limited to a maximum of 300 detail records.\rFile creation failed.";
+constexpr int kHsbcDebitAccountLength = 12;
+constexpr int kHsbcMaximumDetails = 300;
+
+// The part of the credit account (1-based positions, inclusive) that a
+// format adds to its hash total.
+struct HashSlice {
+    std::string_view codes;
+    int from;
+    int to;
+};
+
+constexpr std::array<HashSlice, 3> kHashSlices = {{
+    {"ADGHJKMPSZ", 3, 13},  // branch and base
+    {"ITX", 7, 13},         // the base
+    {"BU", 13, 13},         // the last digit of the base
+}};
+
+// Reads an amount as written by GetAmount as a plain decimal number and tells
+// whether it is zero. Blanks around it are ignored; an empty text is zero.
+bool IsZeroAmountText(std::string_view text) {
+    const std::string_view number = TrimView(text);
+    std::size_t i = 0;
+    if (i < number.size() && (number[i] == '-' || number[i] == '+')) ++i;
+    bool digits = false;
+    bool point = false;
+    bool nonZero = false;
+    for (; i < number.size(); ++i) {
+        const char c = number[i];
+        if (c >= '0' && c <= '9') {
+            digits = true;
+            nonZero = nonZero || c != '0';
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (number.empty()) return true;
+    if (i != number.size() || !digits) {
+        throw ConversionError("'" + std::string(number) + "' is not a valid floating point value");
+    }
+    return !nonZero;
+}
+
+bool IsDigitText(std::string_view text) {
+    if (text.empty()) return false;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
+}
+
+// Adds a digit slice to a hash total held as digits without leading zeros,
+// in place: the total stays as AddNumberTexts would write it, without a new
+// text for every payment.
+void AddDigitsInPlace(std::string& total, std::string_view digits) {
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string_view::npos) return;
+    digits.remove_prefix(first);
+    if (total == "0") total.clear();
+    if (total.size() < digits.size()) total.insert(0, digits.size() - total.size(), '0');
+    int carry = 0;
+    std::size_t t = total.size();
+    for (std::size_t d = digits.size(); t > 0 && (d > 0 || carry != 0);) {
+        int sum = (total[--t] - '0') + carry;
+        if (d > 0) sum += digits[--d] - '0';
+        carry = sum >= 10 ? 1 : 0;
+        total[t] = static_cast<char>('0' + sum - 10 * carry);
+    }
+    if (carry != 0) total.insert(total.begin(), '1');
+}
+
+std::string Plural(std::int32_t count, std::string_view one, std::string_view many) {
+    return std::string(count == 1 ? one : many);
+}
+
+// Shows the busy cursor for as long as it lives and restores the normal one
+// however the conversion ends.
+class NormalCursorOnExit {
+public:
+    explicit NormalCursorOnExit(ConversionHost& host) : host_(host) {}
+    ~NormalCursorOnExit() { host_.SetBusyCursor(false); }
+    NormalCursorOnExit(const NormalCursorOnExit&) = delete;
+    NormalCursorOnExit& operator=(const NormalCursorOnExit&) = delete;
+
+private:
+    ConversionHost& host_;
+};
+
+}  // namespace
+
+TBankFile::TBankFile(ConversionHost& host, Clock& clock) : host_(host), clock_(clock) {}
+
+bool TBankFile::CreateBankFile(const AbaLines& abaLines, char formatCode, const ConversionOptions& options,
+                               TextLines& out) {
+    Pass = 0;
+    host_.SetProgressPosition(0);
+
+    abaLines_ = &abaLines;
+    bankFileLines_ = &out;
+    FormatCode = formatCode;
+    DebitAccount.clear();
+    for (char c : options.DebitAccount) {
+        if (c != '-') DebitAccount.push_back(c);
+    }
+    BatchNo = options.BatchNo;
+    lastBatchNo_ = options.BatchNo;
+    PreformatRef = options.PreformatRef;
+    Confidential = options.Confidential;
+    PayerReference = options.PayerReference;
+    PayerParticulars = options.PayerParticulars;
+    PayerCode = options.PayerCode;
+    out.clear();
+
+    bool produced = false;
+    std::string failure;
+    {
+        NormalCursorOnExit cursor(host_);
+        try {
+            const std::size_t n = abaLines.size();
+            if (n < 2) {
+                throw ConversionError(
+                    "The ABA file needs a header record and a trailer record to be converted.");
+            }
+            const BankFormat* format = FindBankFormat(formatCode);
+            const bool twoPasses = format != nullptr && format->passes == 2;
+            const int details = static_cast<int>(n - 2);
+            host_.SetProgressMaximum(twoPasses ? 2 * details : details);
+            out.reserve(n, 0);
+
+            ErrorFlag = false;
+            ErrorMessage.clear();
+            SequenceNo = 2;
+            Pass = 0;
+            auto append = [&out](const std::string& line) {
+                if (!line.empty()) out.push_back(line);
+            };
+            if (twoPasses) {
+                // The counting pass fixes the count and totals the header carries.
+                Pass = 1;
+                ProcessDetails();
+                if (FormatCode == 'X') {
+                    if (static_cast<int>(DebitAccount.size()) != kHsbcDebitAccountLength) {
+                        failure = kHsbcAccountMessage;
+                    } else if (WrittenCount > kHsbcMaximumDetails) {
+                        failure = kHsbcLimitMessage;
+                    }
+                }
+                if (failure.empty()) {
+                    append(GetHeaderText());
+                    Pass = 2;
+                    ProcessDetails();
+                    append(GetFooterText());
+                    produced = true;
+                }
+            } else {
+                append(GetHeaderText());
+                ProcessDetails();
+                append(GetFooterText());
+                produced = true;
+            }
+        } catch (const std::exception& e) {
+            produced = false;
+            failure = std::string("Exception: ") + e.what();
+        }
+    }
+    abaLines_ = nullptr;
+    bankFileLines_ = nullptr;
+
+    if (!produced) {
+        host_.ShowMessage(failure, kCouldNotConvertCaption, MessageIcon::Error);
+        return false;
+    }
+    if (FailedCount != 0) {
+        FailedCount -= OmittedCount;
+        host_.ShowMessage(ResultSummary(), kResultsCaption, MessageIcon::Warning);
+    }
+    return true;
+}
+
+std::string TBankFile::GetDefaultFileName(char formatCode) const {
+    const BankFormat* format = FindBankFormat(formatCode);
+    if (format == nullptr) return std::string(kFallbackFileName);
+    std::string name(format->defaultFileName);
+    if (formatCode == 'B') name.append(PadLeftZeros(lastBatchNo_, 4)).append(".dat");
+    return name;
+}
+
+void TBankFile::ProcessDetails() {
+    OmittedCount = 0;
+    FailedCount = 0;
+    BatchTotal = Money{};
+    WrittenCount = 0;
+    LastReference.clear();
+    SetToZeroText(HashTotal);
+
+    const std::size_t n = abaLines_ != nullptr ? abaLines_->size() : 0;
+    bool reserved = false;
+    for (std::size_t i = 1; i + 1 < n; ++i) {
+        CurrentLine = static_cast<std::int32_t>(i);
+        host_.SetBusyCursor(true);
+        CurrentDetail();  // every line between the header and the trailer must be a detail
+
+        const std::string record = GetTextOut();
+        if (!ErrorFlag) {
+            const std::string amount = GetAmount();
+            // GetAmount raises the flag itself when the record did not ask for the amount.
+            if (!ErrorFlag && !IsZeroAmountText(amount)) {
+                AddToBatchTotal(GetAmountValue());
+                ++WrittenCount;
+                AddToHashTotal();
+                if (Pass != 1 && bankFileLines_ != nullptr) {
+                    if (!reserved) {
+                        // Records of a format are of much the same length.
+                        bankFileLines_->reserve(n, (record.size() + 1) * n);
+                        reserved = true;
+                    }
+                    bankFileLines_->push_back(record);
+                }
+            }
+        }
+        if (ErrorFlag) {
+            ++FailedCount;
+            ErrorFlag = false;
+            ErrorMessage.clear();
+        }
+
+        host_.StepProgress();
+        host_.ProcessPendingEvents();
+    }
+}
+
+std::string TBankFile::GetHeaderText() {
+    if (const BankFormat* format = FindBankFormat(FormatCode)) return format->header(*this);
+    ReportFunctionError("GetHeaderText");
+    return {};
+}
+
+std::string TBankFile::GetTextOut() {
+    if (const BankFormat* format = FindBankFormat(FormatCode)) return format->detail(*this);
+    ReportFunctionError("GetTextOut");
+    return {};
+}
+
+std::string TBankFile::GetFooterText() {
+    if (const BankFormat* format = FindBankFormat(FormatCode)) return format->footer(*this);
+    ReportFunctionError("GetFooterText");
+    return {};
+}
+
+void TBankFile::ReportFunctionError(std::string_view functionName) {
+    std::string text = " An error has occurred in function ";
+    text.append(functionName);
+    // Not under the busy cursor; the detail loop shows it again for the next detail.
+    host_.SetBusyCursor(false);
+    host_.ShowMessage(text, "", MessageIcon::Information);
+}
+
+std::string TBankFile::ResultSummary() const {
+    const std::int32_t written = WrittenCount;
+    const std::int32_t omitted = OmittedCount;
+    const std::int32_t failed = FailedCount;
+    std::string text = "Of " + std::to_string(written + failed + omitted) +
+                       " bank deductions calculated in this payroll period:-" + "\r";
+    if (written > 0) {
+        text += "\r" + std::to_string(written) + " deduction" + Plural(written, " was ", "s were ") +
+                "successfully written to the bank file.";
+    }
+    if (omitted > 0) {
+        text += "\r" + std::to_string(omitted) + " deduction" + Plural(omitted, " was ", "s were ") +
+                "omitted due to " + Plural(omitted, "a ", "") +
+                "negative net pay or secondary deduction amount" + Plural(omitted, "", "s") + ".";
+    }
+    if (failed > 0) {
+        text += "\r" + std::to_string(failed) + " deduction" + Plural(failed, " ", "s ") +
+                "could not be processed due to " + Plural(failed, "a ", "") + "data error" +
+                Plural(failed, "", "s") + ".";
+    }
+    text += "\r\rBanking File Name: " + BankingFileName;
+    return text;
+}
+
+Money TBankFile::GetAmountValue() {
+    const Money amount = CurrentDetail().Amount;
+    if (amount.ticks < 0) {
+        // A record may ask for the amount more than once; the detail is omitted once.
+        if (!ErrorFlag) ++OmittedCount;
+        SetErrorFlag(ErrorFlag, ErrorMessage, "negative amount");
+    }
+    return amount;
+}
+
+void TBankFile::AddToBatchTotal(Money amount) {
+    // Money holds whole ten-thousandths, so the sum needs no rounding.
+    BatchTotal += amount;
+}
+
+void TBankFile::AddToHashTotal() {
+    const std::string_view account = CurrentDetail().CreditAccountNumber;
+    for (const HashSlice& slice : kHashSlices) {
+        if (slice.codes.find(FormatCode) == std::string_view::npos) continue;
+        const auto from = static_cast<std::size_t>(slice.from - 1);
+        if (from >= account.size()) return;
+        const std::string_view digits = account.substr(from, static_cast<std::size_t>(slice.to) - from);
+        if (IsDigitText(digits) && IsDigitText(HashTotal) && (HashTotal == "0" || HashTotal[0] != '0')) {
+            AddDigitsInPlace(HashTotal, digits);
+        } else {
+            HashTotal = AddNumberTexts(HashTotal, digits);
+        }
+        return;
+    }
+}
+
+const TABAHeaderRecord& TBankFile::HeaderRecord() const {
+    static const TABAHeaderRecord kNoHeader{};
+    if (abaLines_ == nullptr || abaLines_->empty()) return kNoHeader;
+    const TABAHeaderRecord* header = (*abaLines_)[0].header();
+    return header != nullptr ? *header : kNoHeader;
+}
+
+const TABADetailRecord& TBankFile::CurrentDetail() const {
+    const TABADetailRecord* detail = nullptr;
+    if (abaLines_ != nullptr && CurrentLine >= 0 &&
+        static_cast<std::size_t>(CurrentLine) < abaLines_->size()) {
+        detail = (*abaLines_)[static_cast<std::size_t>(CurrentLine)].detail();
+    }
+    if (detail == nullptr) {
+        throw ConversionError("Line " + std::to_string(CurrentLine + 1) + " is not a detail record");
+    }
+    return *detail;
+}
+
+const TABADetailRecord* TBankFile::FirstDetail() const {
+    if (abaLines_ == nullptr || abaLines_->size() < 2) return nullptr;
+    return (*abaLines_)[1].detail();
+}
+
+}  // namespace billpay

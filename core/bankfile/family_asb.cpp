@@ -1,0 +1,203 @@
+// The ASB formats: the fixed-width 160-column records of ASB Fastnet Office
+// (A), ASB Fastnet Business (S) and ASB Gateway (H), and the comma-separated
+// lines of ASB EPW CSV (J).
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "bankfile/bank_file.h"
+#include "bankfile/format_families.h"
+#include "util/text.h"
+
+namespace billpay::asb {
+
+namespace {
+
+// Lays a fixed-width record out field after field. Each field names its first
+// and last column (1-based, inclusive); a text is blank-filled or cut to the
+// columns. A growing field (an amount or total with more digits than its
+// columns) is written whole and moves every later field to the right.
+class FixedRecord {
+public:
+    FixedRecord& Field(int first, int last, std::string_view text) {
+        const int width = Place(first, last);
+        record_ += PadRightSpaces(text, width);
+        return *this;
+    }
+    FixedRecord& Blanks(int first, int last) { return Field(first, last, ""); }
+    FixedRecord& Growing(int first, int last, std::string_view text) {
+        const int width = Place(first, last);
+        if (static_cast<int>(text.size()) > width) {
+            record_ += text;
+        } else {
+            record_ += PadRightSpaces(text, width);
+        }
+        return *this;
+    }
+    std::string Text() && { return std::move(record_); }
+
+private:
+    // The width of the columns; the columns must follow the previous field.
+    int Place(int first, int last) {
+        if (first != next_ || last < first) throw std::logic_error("record layout out of order");
+        next_ = last + 1;
+        return last - first + 1;
+    }
+
+    std::string record_;
+    int next_ = 1;
+};
+
+bool IsFixedWidth(char code) {
+    return code == 'A' || code == 'S' || code == 'H';
+}
+
+// Gateway records (H) end with "0" in column 160; Fastnet records end blank.
+FixedRecord& EndOfRecord(FixedRecord& record, int first, char code) {
+    if (code == 'H') return record.Blanks(first, 159).Field(160, 160, "0");
+    return record.Blanks(first, 160);
+}
+
+std::string Quoted(std::string_view text) {
+    std::string quoted = "\"";
+    quoted += Trim(text);
+    quoted += '"';
+    return quoted;
+}
+
+// Comma-separated fields; each is produced before the next is asked for.
+class CsvLine {
+public:
+    CsvLine& operator<<(std::string_view field) {
+        if (!first_) line_ += ',';
+        first_ = false;
+        line_ += field;
+        return *this;
+    }
+    std::string Text() && { return std::move(line_); }
+
+private:
+    std::string line_;
+    bool first_ = true;
+};
+
+// The debit account and batch number as one 15-character text: bank, branch,
+// customer number and the two-digit batch number.
+std::string DebitAccountAndBatch(TBankFile& bf) {
+    std::string text = bf.GetDebitBank();
+    text += PadLeftZeros(bf.GetDebitBranch(), 4);
+    text += PadLeftZeros(bf.GetDebitAccountBase(), 7);
+    text += bf.GetHeaderBatchNo();
+    return text;
+}
+
+// The file header: the debit account with the batch number, the pay date and
+// the remitter.
+std::string FixedHeader(TBankFile& bf) {
+    FixedRecord record;
+    record.Field(1, 2, "12")
+        .Field(3, 4, bf.GetDebitBank())
+        .Field(5, 8, PadLeftZeros(bf.GetDebitBranch(), 4))
+        .Field(9, 15, PadLeftZeros(bf.GetDebitAccountBase(), 7))
+        .Field(16, 17, bf.GetHeaderBatchNo())
+        .Blanks(18, 18)
+        .Field(19, 24, bf.GetPayDate("ddmmyy"))
+        .Blanks(25, 31)
+        .Field(32, 51, bf.GetRemitterName());
+    return std::move(EndOfRecord(record, 52, bf.FormatCode)).Text();
+}
+
+// One payment: the payee's account, the amount in cents, the payee's name and
+// statement fields, the remitter, and the payer's statement fields.
+std::string FixedDetail(TBankFile& bf) {
+    // Only Fastnet Business carries the payer's fields, as entered.
+    const bool payerFields = bf.FormatCode == 'S';
+    const auto payer = [payerFields](const std::string& field) {
+        return payerFields ? field : std::string();
+    };
+    FixedRecord record;
+    record.Field(1, 2, bf.GetDetailRecordType())
+        .Field(3, 18, bf.GetAccountNumber(bf.GetCreditAccount()))
+        .Field(19, 21, bf.GetTransactionCode())
+        .Growing(22, 31, bf.GetAmount())
+        .Field(32, 51, bf.GetAccountTitle())
+        .Blanks(52, 63)
+        .Field(64, 75, bf.GetPayeeField("PayeeCode"))
+        .Field(76, 87, bf.GetPayeeField("PayeeReference"))
+        .Field(88, 99, bf.GetPayeeField("PayeeParticulars"))
+        .Blanks(100, 100)
+        .Field(101, 120, bf.GetRemitterName())
+        .Field(121, 132, payer(bf.PayerCode))
+        .Field(133, 144, payer(bf.PayerReference))
+        .Field(145, 156, payer(bf.PayerParticulars));
+    return std::move(EndOfRecord(record, 157, bf.FormatCode)).Text();
+}
+
+// The file trailer: the hash total of the payees' branch and customer numbers
+// and the batch total in cents.
+std::string FixedTrailer(TBankFile& bf) {
+    FixedRecord record;
+    record.Field(1, 4, "1399")
+        .Field(5, 15, bf.GetHashTotal(11))
+        .Blanks(16, 21)
+        .Growing(22, 31, bf.GetBatchTotal(10));
+    return std::move(EndOfRecord(record, 32, bf.FormatCode)).Text();
+}
+
+// The EPW header, built after the counting pass: the debit account with the
+// batch number, the pay date, the remitter and the batch's hash total, total
+// and number of payments.
+std::string CsvHeader(TBankFile& bf) {
+    CsvLine line;
+    line << "12";
+    line << DebitAccountAndBatch(bf);
+    line << bf.GetPayDate("ddmmyy");
+    line << Quoted(bf.GetRemitterName());
+    line << Quoted(bf.GetHashTotal(11));
+    line << bf.GetBatchTotal(-1);
+    line << std::to_string(bf.WrittenCount);
+    return std::move(line).Text();
+}
+
+// One EPW payment: the payee's dashed account, the amount in dollars, the
+// payee's name and statement fields, then four unused fields.
+std::string CsvDetail(TBankFile& bf) {
+    CsvLine line;
+    line << bf.GetAccountNumber(bf.GetCreditAccount());
+    line << bf.GetTransactionCode();
+    line << bf.GetAmount();
+    line << Quoted(bf.GetAccountTitle());
+    line << Quoted("");
+    line << Quoted(bf.GetPayeeField("PayeeCode"));
+    line << Quoted(bf.GetPayeeField("PayeeReference"));
+    line << Quoted(bf.GetPayeeField("PayeeParticulars"));
+    for (int i = 0; i < 4; ++i) line << Quoted("");
+    return std::move(line).Text();
+}
+
+}  // namespace
+
+std::string Header(TBankFile& bf) {
+    if (IsFixedWidth(bf.FormatCode)) return FixedHeader(bf);
+    if (bf.FormatCode == 'J') return CsvHeader(bf);
+    bf.ReportFunctionError("GetHeaderText");
+    return "";
+}
+
+std::string Detail(TBankFile& bf) {
+    if (IsFixedWidth(bf.FormatCode)) return FixedDetail(bf);
+    if (bf.FormatCode == 'J') return CsvDetail(bf);
+    bf.ReportFunctionError("GetTextOut");
+    return "";
+}
+
+std::string Footer(TBankFile& bf) {
+    if (IsFixedWidth(bf.FormatCode)) return FixedTrailer(bf);
+    if (bf.FormatCode == 'J') return "";  // EPW files have no trailer
+    bf.ReportFunctionError("GetFooterText");
+    return "";
+}
+
+}  // namespace billpay::asb

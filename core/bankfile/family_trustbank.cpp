@@ -1,0 +1,173 @@
+// Trust Bank (T) and TSB Bank (U) record layouts.
+//
+// Every record is its fields joined in column order; the fields are built from
+// left to right (a braced list is evaluated in order). Both trailers carry the
+// count, total and hash total of the details written in the pass.
+
+#include <initializer_list>
+#include <string>
+
+#include "bankfile/bank_file.h"
+#include "bankfile/format_families.h"
+#include "util/text.h"
+
+namespace billpay::trustbank {
+
+namespace {
+
+std::string Join(std::initializer_list<std::string> fields) {
+    std::string record;
+    for (const std::string& field : fields) record += field;
+    return record;
+}
+
+std::string Blanks(int width) {
+    return std::string(static_cast<std::size_t>(width), ' ');
+}
+
+// ---- T: Trust Bank Payment Format (header 58, detail 120, trailer 31 characters)
+
+// The debit account is written bank 2, branch 4, customer number 7 and suffix
+// 2 (the first two digits of a three-digit suffix), then "0".
+std::string TrustBankHeader(TBankFile& bf) {
+    return Join({
+        "12",
+        bf.GetDebitBank(),
+        PadLeftZeros(bf.GetDebitBranch(), 4),
+        PadLeftZeros(bf.GetDebitAccountBase(), 7),
+        PadLeftZeros(bf.GetDebitSuffix(), 2),
+        "0",
+        bf.GetPayDate("ddmmyy"),
+        Blanks(7),
+        bf.GetRemitterName(),
+        bf.GetHeaderBatchNo(),
+    });
+}
+
+std::string TrustBankDetail(TBankFile& bf) {
+    return Join({
+        bf.GetDetailRecordType(),
+        bf.GetAccountNumber(bf.GetCreditAccount()),
+        bf.GetTransactionCode(),
+        bf.GetAmount(),
+        bf.GetAccountTitle(),
+        Blanks(12),
+        bf.GetPayeeField("PayeeParticulars"),
+        bf.GetPayeeField("PayeeCode"),
+        bf.GetPayeeField("PayeeReference"),
+        " ",
+        bf.GetRemitterName(),
+    });
+}
+
+std::string TrustBankFooter(TBankFile& bf) {
+    return Join({
+        "1399",
+        bf.GetHashTotal(11),
+        bf.GetDetailCount(6),
+        bf.GetBatchTotal(10),
+    });
+}
+
+// ---- U: TSB Bank (160 characters, every line)
+
+// The date check is day + year + month of the payment date.
+std::string TsbHeader(TBankFile& bf) {
+    return Join({
+        "A0",
+        bf.GetPayDate("ddmmyy"),
+        PadLeftZeros(bf.GetHeaderBatchNo(), 4),
+        bf.GetDateCheckSum(bf.GetPayDate("ddyymm")),
+        bf.GetDebitBank(),
+        PadLeftZeros(bf.GetDebitBranch(), 4),
+        PadLeftZeros(bf.GetDebitAccountBase(), 8),
+        PadLeftZeros(bf.GetDebitSuffix(), 4),
+        "0000",
+        Blanks(123),
+    });
+}
+
+std::string TsbDetail(TBankFile& bf) {
+    return Join({
+        "D0",
+        bf.GetAccountNumber(bf.GetCreditAccount()),
+        "000000",
+        bf.GetAmount(),
+        Blanks(4),
+        Blanks(2),
+        Blanks(4),
+        Blanks(4),
+        bf.GetAccountTitle(),
+        bf.GetPayeeField("PayeeParticulars"),
+        bf.GetPayeeField("PayeeCode"),
+        bf.GetPayeeField("PayeeReference"),
+        bf.GetRemitterName(),
+        "0",
+        Blanks(2),
+        Blanks(4),
+        Blanks(8),
+        Blanks(4),
+        Blanks(1),
+        Blanks(8),
+        Blanks(5),
+    });
+}
+
+std::string TsbFooter(TBankFile& bf) {
+    return Join({
+        "T",
+        bf.GetDetailCount(4),
+        bf.GetBatchTotal(11),
+        bf.GetHashTotal(4),
+        Blanks(140),
+    });
+}
+
+struct Layout {
+    char code;
+    std::string (*header)(TBankFile&);
+    std::string (*detail)(TBankFile&);
+    std::string (*footer)(TBankFile&);
+};
+
+constexpr Layout kLayouts[] = {
+    {'T', TrustBankHeader, TrustBankDetail, TrustBankFooter},
+    {'U', TsbHeader, TsbDetail, TsbFooter},
+};
+
+const Layout* FindLayout(char code) {
+    for (const Layout& layout : kLayouts)
+        if (layout.code == code) return &layout;
+    return nullptr;
+}
+
+}  // namespace
+
+std::string Header(TBankFile& bf) {
+    const Layout* layout = FindLayout(bf.FormatCode);
+    if (layout == nullptr) {
+        bf.ReportFunctionError("GetHeaderText");
+        return "";
+    }
+    return layout->header(bf);
+}
+
+std::string Detail(TBankFile& bf) {
+    const Layout* layout = FindLayout(bf.FormatCode);
+    if (layout == nullptr) {
+        bf.ReportFunctionError("GetTextOut");
+        return "";
+    }
+    return layout->detail(bf);
+}
+
+std::string Footer(TBankFile& bf) {
+    const Layout* layout = FindLayout(bf.FormatCode);
+    if (layout == nullptr) {
+        bf.ReportFunctionError("GetFooterText");
+        return "";
+    }
+    return layout->footer(bf);
+}
+
+}  // namespace billpay::trustbank

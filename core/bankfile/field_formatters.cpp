@@ -1,0 +1,543 @@
+// The field formatters of the conversion engine: each produces the text of one
+// field of a bank file record for the current format code.
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+
+#include "bankfile/bank_file.h"
+#include "util/date.h"
+#include "util/error_flag.h"
+#include "util/number_text.h"
+#include "util/text.h"
+
+namespace billpay {
+
+namespace {
+
+bool HasCode(std::string_view codes, char code) {
+    return codes.find(code) != std::string_view::npos;
+}
+
+// A per-format value: the format codes it applies to and the value.
+template <typename Value>
+struct CodeEntry {
+    std::string_view codes;
+    Value value;
+};
+
+template <typename Value, std::size_t N>
+const Value* FindFor(const std::array<CodeEntry<Value>, N>& table, char code) {
+    for (const auto& entry : table) {
+        if (HasCode(entry.codes, code)) return &entry.value;
+    }
+    return nullptr;
+}
+
+// ---- texts
+
+bool IsBankFileChar(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ';
+}
+
+char ToUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Decimal digits of an unsigned number, at least `minDigits` of them (leading zeros added).
+void AppendNumber(std::string& out, std::uint64_t value, int minDigits = 1) {
+    std::array<char, 24> digits{};
+    int count = 0;
+    do {
+        digits[static_cast<std::size_t>(count++)] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    for (int i = count; i < minDigits; ++i) out.push_back('0');
+    while (count > 0) out.push_back(digits[static_cast<std::size_t>(--count)]);
+}
+
+std::string NumberText(std::uint64_t value, int minDigits = 1) {
+    std::string text;
+    AppendNumber(text, value, minDigits);
+    return text;
+}
+
+// ---- amounts
+
+// How an amount is written: a number picture with `integerDigits` digits that
+// are always written before the point ("0" digits; a "#" picture has one) and
+// two decimals, or C's "%15.2f".
+struct AmountPicture {
+    int integerDigits;
+    bool keepPoint;  // false: the point is taken out of the written picture
+    bool printfWidth15 = false;
+};
+
+// Writes an amount with a number picture: "-" for a negative amount, then the
+// whole dollars with at least `integerDigits` digits (more when the amount
+// needs them), the point when kept, and two decimals. The ticks below a cent
+// are rounded half away from zero. Exact over the whole range of Money.
+void AppendPicture(std::string& out, Money value, int integerDigits, bool keepPoint) {
+    const bool negative = value.ticks < 0;
+    const std::uint64_t magnitude = negative ? std::uint64_t{0} - static_cast<std::uint64_t>(value.ticks)
+                                             : static_cast<std::uint64_t>(value.ticks);
+    const auto perCent = static_cast<std::uint64_t>(Money::kTicksPerCent);
+    const std::uint64_t cents = magnitude / perCent + (magnitude % perCent * 2 >= perCent ? 1 : 0);
+    if (negative && cents != 0) out.push_back('-');
+    AppendNumber(out, cents / 100, integerDigits);
+    if (keepPoint) out.push_back('.');
+    AppendNumber(out, cents % 100, 2);
+}
+
+std::string WritePicture(Money value, const AmountPicture& picture) {
+    if (picture.printfWidth15) return FormatFixed(value, 15, 2);
+    std::string text;
+    text.reserve(24);
+    AppendPicture(text, value, picture.integerDigits, picture.keepPoint);
+    return text;
+}
+
+// ---- account numbers
+
+enum class AccountLayout {
+    BlankAfter15,  // 15 digits and a blank; 16 unchanged; otherwise 16 blanks
+    ZeroAfter15,   // 15 digits and "0"; 16 unchanged; otherwise 16 blanks
+    Unchanged,
+    Parts,        // the four parts zero-filled to their widths and joined
+    DashedParts,  // the same with "-" between the parts
+    Hsbc,         // a 3-digit suffix, then four blanks; otherwise 20 blanks
+};
+
+struct AccountFormat {
+    AccountLayout layout;
+    std::array<int, 4> widths{};  // bank, branch, base, suffix
+};
+
+std::string FormatAccountParts(std::string_view account, const std::array<int, 4>& widths, bool dashed) {
+    const std::array<std::string, 4> parts = {GetBankPart(account), GetBranchPart(account),
+                                              GetBasePart(account), GetSuffixPart(account)};
+    std::string text;
+    text.reserve(24);
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (dashed && i > 0) text.push_back('-');
+        text.append(PadLeftZeros(parts[i], widths[i]));
+    }
+    return text;
+}
+
+// Lays out a 15 or 16 digit account in a fixed width: what follows a 15-digit
+// account, or blanks for any other length.
+std::string FixedWidthAccount(std::string_view account, std::string_view after15, std::size_t width) {
+    const int length = TrimmedLength(account);
+    if (length == 15) return std::string(account).append(after15);
+    if (length == 16) return std::string(account);
+    return std::string(width, ' ');
+}
+
+constexpr std::array<CodeEntry<AccountFormat>, 9> kAccountFormats = {{
+    {"AHMS", {AccountLayout::BlankAfter15}},
+    {"T", {AccountLayout::ZeroAfter15}},
+    {"DGKZ", {AccountLayout::Unchanged}},
+    {"B", {AccountLayout::Parts, {3, 4, 8, 4}}},
+    {"EFIPV", {AccountLayout::Parts, {2, 4, 7, 3}}},
+    {"N", {AccountLayout::Parts, {2, 4, 8, 3}}},
+    {"UW", {AccountLayout::Parts, {2, 4, 8, 4}}},
+    {"J", {AccountLayout::DashedParts, {2, 4, 7, 3}}},
+    {"X", {AccountLayout::Hsbc}},
+}};
+
+constexpr std::array<CodeEntry<AmountPicture>, 7> kAmountPictures = {{
+    {"AHMPST", {8, false}},     // "00000000.00"
+    {"BU", {9, false}},         // "000000000.00"
+    {"IW", {13, false}},        // "0000000000000.00"
+    {"X", {13, true}},          // "0000000000000.00"
+    {"DGKZ", {1, false}},       // "########0.00"
+    {"EJN", {1, true}},         // "########0.00"
+    {"FLV", {15, true, true}},  // "%15.2f"
+}};
+
+// The trailer's batch total by its width.
+struct BatchTotalPicture {
+    int width;
+    AmountPicture picture;
+};
+
+constexpr std::array<BatchTotalPicture, 5> kBatchTotalPictures = {{
+    {10, {8, false}},   // "00000000.00"
+    {11, {9, false}},   // "000000000.00"
+    {15, {13, false}},  // "0000000000000.00"
+    {17, {14, true}},   // "00000000000000.00"
+    {-1, {1, true}},    // "0.00"
+}};
+
+constexpr std::array<CodeEntry<std::string_view>, 4> kDetailRecordTypes = {{
+    {"AHMPSTU", "13"},
+    {"B", "B"},
+    {"DGKZ", "2"},
+    {"IWX", "D"},
+}};
+
+constexpr std::array<CodeEntry<std::string_view>, 3> kTransactionCodes = {{
+    {"AHJS", "051"},
+    {"MPT", "050"},
+    {"DGIKWZ", "50"},
+}};
+
+// How the batch number goes into a header: zero-filled to a width; for P
+// only its last two characters are kept.
+struct BatchNoLayout {
+    int width;
+    bool lastTwoOnly = false;
+};
+
+constexpr std::array<CodeEntry<BatchNoLayout>, 4> kBatchNoLayouts = {{
+    {"ADGHJKMSZ", {2}},
+    {"BU", {4}},
+    {"P", {2, true}},
+    {"T", {7}},
+}};
+
+// Bank names by the two-digit bank number of the credit account (1 to 38).
+constexpr std::array<std::string_view, 38> kBankNames = {
+    "ANZ",
+    "BNZ",
+    "Westpac & Superbank",
+    "",
+    "",
+    "National Bank",
+    "",
+    "National Australia Bank",
+    "Reserve Bank",
+    "",
+    "PostBank",
+    "ASB Bank",
+    "Trustbank Southland",
+    "Trustbank Otago",
+    "TSB Bank",
+    "Trustbank Canterbury",
+    "Trustbank Waikato",
+    "Trustbank BOP",
+    "Trustbank South Canterbury",
+    "Trustbank Central",
+    "Trustbank Auckland",
+    "Trustbank Central Wanganui",
+    "Trustbank Wellington",
+    "Westland",
+    "Countrywide",
+    "NZI",
+    "Trustbank NZ",
+    "State Bank SA",
+    "United",
+    "Hong Kong Shanghai Bank",
+    "Citibank",
+    "National Mutual",
+    "Rural Bank",
+    "",
+    "Countrywide",
+    "",
+    "",
+    "Kiwibank",
+};
+
+// Day of the year, 1 January being 1.
+int DayOfYear(Date date) {
+    int day = date.day;
+    for (int month = 1; month < date.month; ++month) day += DaysInMonth(date.year, month);
+    return day;
+}
+
+std::uint64_t SumOfCharCodes(std::string_view text) {
+    std::uint64_t sum = 0;
+    for (char c : text) sum += static_cast<unsigned char>(c);
+    return sum;
+}
+
+}  // namespace
+
+// ---- general formatters
+
+void TBankFile::CleanFieldText(std::string& text, int width, std::string_view fieldName,
+                               bool overflowCheck) const {
+    if (overflowCheck && static_cast<int>(text.size()) > width) {
+        std::string message = "Overflow Error in ";
+        message.append(fieldName);
+        throw ConversionError(message);
+    }
+    const std::string_view trimmed = TrimView(text);
+    const std::size_t begin = static_cast<std::size_t>(trimmed.data() - text.data());
+    const std::size_t end = begin + trimmed.size();
+    const std::size_t limit = width < 0 ? text.size() : static_cast<std::size_t>(width);
+    // Kept characters are moved forward in place; the write position never
+    // passes the read position.
+    std::size_t kept = 0;
+    for (std::size_t i = begin; i < end && kept < limit; ++i) {
+        const char c = ToUpper(text[i]);
+        if (IsBankFileChar(c)) text[kept++] = c;
+    }
+    text.resize(kept);
+}
+
+std::string TBankFile::TrimField(std::string_view text, bool upperCase, int width, bool trim) const {
+    if (trim) text = TrimView(text);
+    if (width < 0) width = 0;
+    text = text.substr(0, static_cast<std::size_t>(width));
+    return upperCase ? UpperCase(text) : std::string(text);
+}
+
+std::string TBankFile::GetCreditAccount() const {
+    return CurrentDetail().CreditAccountNumber.str();
+}
+
+// ---- header-level fields
+
+std::string TBankFile::GetRemitterName() const {
+    const TABADetailRecord* first = FirstDetail();
+    std::string name = TrimField(first ? first->RemitterName.view() : std::string_view{}, true, 20, true);
+    CleanFieldText(name, 20, "", false);
+    // G, D and Z take the name as it is; their records trim it anyway.
+    if (HasCode("GDZ", FormatCode)) return name;
+    return PadRightSpaces(name, 20);
+}
+
+std::string TBankFile::GetPayDate(std::string_view pattern) const {
+    if (!IsDatePattern(pattern)) return {};
+    const Date payDate = HeaderRecord().PayDate;
+    return FormatDate(payDate == Date{} ? clock_.Today() : payDate, pattern);
+}
+
+std::string TBankFile::GetDebitBank() const {
+    return PadLeftZeros(GetBankPart(DebitAccount), 2);
+}
+
+std::string TBankFile::GetDebitBranch() const {
+    std::string branch = GetBranchPart(DebitAccount);
+    return FormatCode == 'B' ? PadLeftZeros(branch, 4) : branch;
+}
+
+std::string TBankFile::GetDebitAccountBase() const {
+    return GetBasePart(DebitAccount);
+}
+
+std::string TBankFile::GetDebitSuffix() const {
+    return GetSuffixPart(DebitAccount);
+}
+
+std::string TBankFile::GetHeaderBatchNo() {
+    const BatchNoLayout* layout = FindFor(kBatchNoLayouts, FormatCode);
+    if (layout == nullptr) {
+        ReportFunctionError(std::string("GetHeaderBatchNo codein = ").append(1, FormatCode));
+        return BatchNo;
+    }
+    if (layout->lastTwoOnly) {
+        const std::string_view trimmed = TrimView(BatchNo);
+        if (trimmed.size() > 2) return PadLeftZeros(trimmed.substr(trimmed.size() - 2), layout->width);
+    }
+    return PadLeftZeros(BatchNo, layout->width);
+}
+
+std::string TBankFile::GetDateCheckSum(std::string_view sixDigitDate) const {
+    const std::string sum =
+        AddNumberTexts(AddNumberTexts(SubText(sixDigitDate, 1, 2), SubText(sixDigitDate, 3, 4)),
+                       SubText(sixDigitDate, 5, 6));
+    return PadLeftZeros(sum, 3);
+}
+
+std::string TBankFile::GetTodaysDate(std::string_view pattern) const {
+    return billpay::GetTodaysDate(clock_, pattern);
+}
+
+std::string TBankFile::GetTimeNow(std::string_view pattern) {
+    return billpay::GetTimeNow(clock_, pattern);
+}
+
+// ---- detail fields
+
+std::string TBankFile::GetDetailRecordType() {
+    if (const std::string_view* type = FindFor(kDetailRecordTypes, FormatCode)) return std::string(*type);
+    ReportFunctionError(std::string("GetDetailRecordType: Undefined case for ").append(1, FormatCode));
+    return {};
+}
+
+std::string TBankFile::GetTransactionCode() {
+    if (const std::string_view* code = FindFor(kTransactionCodes, FormatCode)) return std::string(*code);
+    ReportFunctionError("GetTransactionCode");
+    return {};
+}
+
+std::string TBankFile::GetAccountNumber(std::string_view account) {
+    // A detail that has already failed gets no account number.
+    if (ErrorFlag) return {};
+    const AccountFormat* format = FindFor(kAccountFormats, FormatCode);
+    if (format == nullptr) {
+        ReportFunctionError("GetAccountNumber");
+        return {};
+    }
+    switch (format->layout) {
+        case AccountLayout::BlankAfter15:
+            return FixedWidthAccount(account, " ", 16);
+        case AccountLayout::ZeroAfter15:
+            return FixedWidthAccount(account, "0", 16);
+        case AccountLayout::Unchanged:
+            return std::string(account);
+        case AccountLayout::Parts:
+            return FormatAccountParts(account, format->widths, false);
+        case AccountLayout::DashedParts:
+            return FormatAccountParts(account, format->widths, true);
+        case AccountLayout::Hsbc: {
+            const int length = TrimmedLength(account);
+            if (length == 15)
+                return std::string(account.substr(0, 13))
+                    .append("0")
+                    .append(account.substr(13))
+                    .append(4, ' ');
+            if (length == 16) return std::string(account).append(4, ' ');
+            return std::string(20, ' ');
+        }
+    }
+    return {};
+}
+
+std::string TBankFile::GetAmount() {
+    const Money amount = GetAmountValue();
+    const AmountPicture* picture = FindFor(kAmountPictures, FormatCode);
+    if (picture == nullptr) {
+        ReportFunctionError(" GetAmount ");
+        return {};
+    }
+    return WritePicture(amount, *picture);
+}
+
+std::string TBankFile::GetAccountTitle() const {
+    std::string title = TrimField(CurrentDetail().AccountTitle, true, 20, true);
+    CleanFieldText(title, 20, "", false);
+    return PadRightSpaces(title, 20);
+}
+
+std::string TBankFile::GetAccountTitleWidth(int width) const {
+    std::string title = TrimField(CurrentDetail().AccountTitle, true, width, true);
+    CleanFieldText(title, width, "", false);
+    return FormatCode == 'L' ? title : PadRightSpaces(title, width);
+}
+
+std::string TBankFile::GetPayeeField(std::string_view name) const {
+    const bool reference = name == "PayeeReference";
+    std::string value;
+    if (reference) {
+        value = LeftText(CurrentDetail().LodgementReference, 12);
+    } else if (name == "PayeeParticulars") {
+        value = LeftText(CurrentDetail().RemitterName, 12);
+    }
+    if (reference && (FormatCode == 'F' || FormatCode == 'V')) {
+        CleanFieldText(value, 11, "", false);
+        return PadRightSpaces(value, 11);
+    }
+    CleanFieldText(value, 12, "", false);
+    if (reference && FormatCode == 'X') return PadLeftSpaces(value, 12);
+    return PadRightSpaces(value, 12);
+}
+
+std::string TBankFile::GetBankName() const {
+    const std::string_view account = CurrentDetail().CreditAccountNumber;
+    const std::string_view digits = account.substr(0, 2);
+    int bank = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return {};
+        bank = bank * 10 + (c - '0');
+    }
+    if (digits.empty() || bank < 1 || bank > static_cast<int>(kBankNames.size())) return {};
+    std::string name(kBankNames[static_cast<std::size_t>(bank - 1)]);
+    CleanFieldText(name, 30, "", false);
+    return name;  // cleaning has trimmed it
+}
+
+std::string TBankFile::GetPreformatReference() const {
+    std::string reference = PreformatRef;
+    CleanFieldText(reference, 16, "", false);
+    return Trim(reference);
+}
+
+std::string TBankFile::GetOrderingPartyName() const {
+    std::string name = PreformatRef;
+    CleanFieldText(name, 35, "", false);
+    return PadRightSpaces(name, 35);
+}
+
+std::string TBankFile::GetConfidentialFlag() const {
+    return Confidential ? "C" : "N";
+}
+
+std::string TBankFile::GetShortDebitAccount() const {
+    if (FormatCode == 'L') {
+        std::string digits;
+        for (char c : TrimView(DebitAccount)) {
+            if (c >= '0' && c <= '9' && !(digits.empty() && c == '0')) digits.push_back(c);
+        }
+        return digits;
+    }
+    std::string_view account = DebitAccount;
+    const std::size_t first = account.find_first_not_of('0');
+    account = first == std::string_view::npos ? std::string_view{} : account.substr(first);
+    return PadRightSpaces(TrimView(account), 10);
+}
+
+std::string TBankFile::GetNextSequenceNo() {
+    ++SequenceNo;
+    const std::string number = std::to_string(SequenceNo);
+    return FormatCode == 'X' ? PadLeftSpaces(number, 12) : PadLeftZeros(number, 6);
+}
+
+std::string TBankFile::GetUniqueReference() {
+    const TABADetailRecord* first = FirstDetail();
+    std::string prefix =
+        NumberText(SumOfCharCodes(first ? first->RemitterName.view() : std::string_view{}), 4);
+    std::string candidate;
+    std::optional<TimeOfDay> previousReading;
+    for (;;) {
+        const Date today = clock_.Today();
+        const TimeOfDay now = clock_.TimeNow();
+        if (previousReading && now == *previousReading) {
+            // The clock has not moved on since the last candidate: give it a
+            // moment rather than asking again at once.
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            continue;
+        }
+        previousReading = now;
+        candidate = prefix;
+        candidate.append(FormatDate(today, "yy"));
+        AppendNumber(candidate, static_cast<std::uint64_t>(DayOfYear(today)), 3);
+        std::string timeCode = NumberText(
+            static_cast<std::uint64_t>(now.hour) * 360000 + static_cast<std::uint64_t>(now.minute) * 6000 +
+            static_cast<std::uint64_t>(now.second) * 100 + static_cast<std::uint64_t>(now.centisecond));
+        if (FormatCode == 'V') timeCode.pop_back();
+        candidate.append(timeCode);
+        if (LastReference.empty() || candidate != LastReference) break;
+    }
+    LastReference = candidate;
+    return candidate;
+}
+
+// ---- trailer fields
+
+std::string TBankFile::GetHashTotal(int width) {
+    const auto w = static_cast<std::size_t>(width < 0 ? 0 : width);
+    HashTotalText =
+        HashTotal.size() > w ? HashTotal.substr(HashTotal.size() - w) : PadLeftZeros(HashTotal, width);
+    return HashTotalText;
+}
+
+std::string TBankFile::GetBatchTotal(int width) const {
+    for (const BatchTotalPicture& entry : kBatchTotalPictures) {
+        if (entry.width == width) return WritePicture(BatchTotal, entry.picture);
+    }
+    return RepeatText("?", width);
+}
+
+std::string TBankFile::GetDetailCount(int width) const {
+    return PadLeftZeros(std::to_string(WrittenCount), width);
+}
+
+}  // namespace billpay

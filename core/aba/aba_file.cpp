@@ -1,6 +1,7 @@
 #include "aba/aba_file.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,6 +30,21 @@ private:
     int fd_;
 };
 
+// A read-only view of a whole file through the page cache: no copy, and the
+// lines of a plain-ASCII file point straight into it.
+class MappedFile {
+public:
+    MappedFile(void* address, std::size_t size) : address_(address), size_(size) {}
+    ~MappedFile() { ::munmap(address_, size_); }
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+    std::string_view text() const { return {static_cast<const char*>(address_), size_}; }
+
+private:
+    void* address_;
+    std::size_t size_;
+};
+
 }  // namespace
 
 AbaFileRead ReadAbaFile(const std::string& path) {
@@ -47,6 +63,28 @@ AbaFileRead ReadAbaFile(const std::string& path) {
         result.error = std::strerror(EISDIR);
         return result;
     }
+    // A regular file is mapped; when it is plain ASCII (the usual case) the
+    // mapping is the text. Anything else is decoded into a buffer of its own.
+    if (S_ISREG(info.st_mode) && info.st_size > 0 &&
+        static_cast<std::size_t>(info.st_size) <= kMaxAbaFileBytes) {
+        const std::size_t size = static_cast<std::size_t>(info.st_size);
+        void* address = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd.get(), 0);
+        if (address != MAP_FAILED) {
+            auto mapped = std::make_shared<const MappedFile>(address, size);
+            const std::string_view text = mapped->text();
+            if (IsPlainAsciiText(text)) {
+                result.lines = AbaLines::FromSharedText(std::move(mapped), text);
+            } else {
+                std::string bytes(text);
+                mapped.reset();
+                DecodeAbaTextInPlace(bytes);
+                result.lines = AbaLines::FromText(std::move(bytes));
+            }
+            return result;
+        }
+        // A file that cannot be mapped is read as below.
+    }
+
     // A regular file is read into a buffer of its size plus one byte, which
     // tells whether it grew meanwhile; a pipe or device has no size and is
     // read in growing chunks. Either way nothing past the limit is kept.

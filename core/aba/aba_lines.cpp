@@ -12,12 +12,24 @@ bool IsBlankLine(std::string_view line) {
 }
 
 AbaLines AbaLines::FromText(std::string text) {
+    auto owned = std::make_shared<const std::string>(std::move(text));
+    const std::string_view view(*owned);
+    return FromSharedText(std::move(owned), view);
+}
+
+AbaLines AbaLines::FromSharedText(std::shared_ptr<const void> owner, std::string_view text) {
     AbaLines result;
-    result.text_ = std::make_unique<std::string>(std::move(text));
-    const char* p = result.text_->data();
-    const char* const end = p + result.text_->size();
-    // A 120-character record plus its line end is about 122 bytes.
-    result.lines_.reserve(result.text_->size() / 122 + 1);
+    result.owner_ = std::move(owner);
+    result.Split(text);
+    return result;
+}
+
+void AbaLines::Split(std::string_view text) {
+    AbaLines& result = *this;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    // A 120-character record and its line end take at least 121 bytes.
+    result.lines_.reserve(text.size() / 121 + 1);
     // The next CR and the next LF are each searched for once and remembered
     // until the walk passes them, so files with LF, CR or mixed line ends are
     // all read in one linear sweep.
@@ -38,7 +50,6 @@ AbaLines AbaLines::FromText(std::string text) {
         p = stop + 1;
         if (*stop == '\r' && p < end && *p == '\n') ++p;
     }
-    return result;
 }
 
 AbaLines AbaLines::FromLines(const std::vector<std::string>& lines) {
@@ -52,7 +63,7 @@ AbaLines AbaLines::FromLines(const std::vector<std::string>& lines) {
 
 void AbaLines::Clear() {
     lines_.clear();
-    text_.reset();
+    owner_.reset();
     linesRead_ = 0;
 }
 

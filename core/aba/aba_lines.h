@@ -35,6 +35,9 @@ public:
     // lines (empty, or nothing but blanks and control characters).
     static AbaLines FromText(std::string text);
 
+    // The same over text that some other object keeps alive (a mapped file).
+    static AbaLines FromSharedText(std::shared_ptr<const void> owner, std::string_view text);
+
     // Builds a list from separate lines (tests and small tools).
     static AbaLines FromLines(const std::vector<std::string>& lines);
 
@@ -53,7 +56,9 @@ public:
     void Clear();
 
 private:
-    std::unique_ptr<std::string> text_;  // on the heap so that moving the list keeps the views valid
+    void Split(std::string_view text);
+
+    std::shared_ptr<const void> owner_;  // keeps the text alive; moving the list keeps the views valid
     std::vector<AbaLine> lines_;
     std::size_t linesRead_ = 0;
 };

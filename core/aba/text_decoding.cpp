@@ -327,4 +327,8 @@ std::string FoldToSingleByte(std::string_view utf8) {
     return text;
 }
 
+bool IsPlainAsciiText(std::string_view bytes) {
+    return AsciiPrefixLength(bytes.data(), bytes.size()) == bytes.size();
+}
+
 }  // namespace billpay

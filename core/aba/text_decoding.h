@@ -40,6 +40,10 @@ std::string DecodeAbaText(std::string_view bytes);
 // is replaced by a newly built text.
 void DecodeAbaTextInPlace(std::string& bytes);
 
+// True when every byte is below 0x80: such a text decodes to itself (it can
+// hold no byte-order mark), so it can be used as it stands, without a copy.
+bool IsPlainAsciiText(std::string_view bytes);
+
 // The same folding for a text typed by the user (an option value): valid
 // UTF-8 is folded character by character, anything else is read as
 // Windows-1252. No byte-order mark is looked for.

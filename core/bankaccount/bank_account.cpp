@@ -245,7 +245,10 @@ std::optional<std::string> ParseAccountNumber(std::string_view text, std::string
     }
 
     if (digits.size() != kStoredFormMaxLength - 1 && digits.size() != kStoredFormMaxLength) {
-        return fail("wrong length: " + std::to_string(digits.size()) + " digits, expected 15 or 16");
+        std::string why = "wrong length: ";
+        why += std::to_string(digits.size());
+        why += " digits, expected 15 or 16";
+        return fail(std::move(why));
     }
     if (groups.size() == 1) return digits;
 
@@ -258,7 +261,10 @@ std::optional<std::string> ParseAccountNumber(std::string_view text, std::string
             if (!shape.empty()) shape += '-';
             shape += std::to_string(g);
         }
-        return fail("wrong grouping: " + shape + " digits, expected 2-4-7-2 or 2-4-7-3");
+        std::string why = "wrong grouping: ";
+        why += shape;
+        why += " digits, expected 2-4-7-2 or 2-4-7-3";
+        return fail(std::move(why));
     }
     return digits;
 }

@@ -99,8 +99,8 @@ std::string Plural(std::int32_t count, std::string_view one, std::string_view ma
     return std::string(count == 1 ? one : many);
 }
 
-// Shows the busy cursor for as long as it lives and restores the normal one
-// however the conversion ends.
+// Restores the normal cursor however the conversion ends (the detail loop
+// shows the busy one).
 class NormalCursorOnExit {
 public:
     explicit NormalCursorOnExit(ConversionHost& host) : host_(host) {}

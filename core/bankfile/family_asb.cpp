@@ -60,6 +60,8 @@ FixedRecord& EndOfRecord(FixedRecord& record, int first, char code) {
     return record.Blanks(first, 160);
 }
 
+// A field of the EPW file: trimmed, in double quotes. The cleaned texts hold
+// no quote or comma, so nothing needs escaping.
 std::string Quoted(std::string_view text) {
     std::string quoted = "\"";
     quoted += Trim(text);

@@ -11,7 +11,6 @@
 
 #include "bankfile/bank_file.h"
 #include "util/date.h"
-#include "util/error_flag.h"
 #include "util/number_text.h"
 #include "util/text.h"
 
@@ -95,8 +94,8 @@ void AppendPicture(std::string& out, Money value, int integerDigits, bool keepPo
 
 std::string WritePicture(Money value, const AmountPicture& picture) {
     if (picture.printfWidth15) return FormatFixed(value, 15, 2);
+    // Most amounts fit the string's own small buffer, so no reserve.
     std::string text;
-    text.reserve(24);
     AppendPicture(text, value, picture.integerDigits, picture.keepPoint);
     return text;
 }

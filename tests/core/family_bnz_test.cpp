@@ -10,29 +10,13 @@
 
 #include "aba/aba_lines.h"
 #include "bankfile/bank_file.h"
-#include "bankfile/conversion_host.h"
 #include "bankfile/format_families.h"
+#include "recording_host.h"
 #include "util/clock.h"
 #include "util/text_lines.h"
 
 namespace billpay {
 namespace {
-
-class MessageHost final : public ConversionHost {
-public:
-    void SetProgressMaximum(int) override {}
-    void SetProgressPosition(int) override {}
-    void StepProgress() override {}
-    void ShowMessage(std::string_view text, std::string_view caption, MessageIcon) override {
-        messages.emplace_back(text);
-        captions.emplace_back(caption);
-    }
-    void SetBusyCursor(bool) override {}
-    void ProcessPendingEvents() override {}
-
-    std::vector<std::string> messages;
-    std::vector<std::string> captions;
-};
 
 struct Payment {
     std::string account;
@@ -64,8 +48,7 @@ AbaLines MakeRun(const std::vector<Payment>& payments, Date payDate = {2020, 12,
 struct Converted {
     bool ok = false;
     std::vector<std::string> lines;
-    std::vector<std::string> messages;
-    std::vector<std::string> captions;
+    std::vector<RecordingHost::Message> messages;
     std::string hashTotal;
     std::string hashTotalText;
 };
@@ -80,7 +63,7 @@ ConversionOptions Options(std::string batch = "", std::string preformat = "") {
 
 // Converted on 9 December 2026.
 Converted Convert(char code, const AbaLines& run, const ConversionOptions& options) {
-    MessageHost host;
+    RecordingHost host;
     TickingClock clock(Date{2026, 12, 9}, TimeOfDay{9, 30, 0, 0});
     TBankFile bf(host, clock);
     TextLines out;
@@ -88,7 +71,6 @@ Converted Convert(char code, const AbaLines& run, const ConversionOptions& optio
     result.ok = bf.CreateBankFile(run, code, options, out);
     result.lines = out.ToVector();
     result.messages = host.messages;
-    result.captions = host.captions;
     result.hashTotal = bf.HashTotal;
     result.hashTotalText = bf.HashTotalText;
     return result;
@@ -283,8 +265,9 @@ TEST_P(BnzBankingOverflow, TrailerFieldsAreChecked) {
         } else {
             EXPECT_FALSE(c.ok) << code;
             ASSERT_EQ(c.messages.size(), 1u) << code;
-            EXPECT_EQ(c.messages[0], oc.message) << code;
-            EXPECT_EQ(c.captions[0], "Could not convert ABA file") << code;
+            EXPECT_EQ(c.messages[0].text, oc.message) << code;
+            EXPECT_EQ(c.messages[0].caption, "Could not convert ABA file") << code;
+            EXPECT_EQ(c.messages[0].icon, MessageIcon::Error) << code;
         }
     }
 }
@@ -307,16 +290,21 @@ INSTANTIATE_TEST_SUITE_P(
 // ---- codes outside the family
 
 TEST(BnzFamily, UnknownCodeIsReportedByEachBuilder) {
-    MessageHost host;
+    RecordingHost host;
     TickingClock clock(Date{2026, 12, 9}, TimeOfDay{9, 30, 0, 0});
     TBankFile bf(host, clock);
     bf.FormatCode = 'Q';
     EXPECT_EQ(bnz::Header(bf), "");
     EXPECT_EQ(bnz::Detail(bf), "");
     EXPECT_EQ(bnz::Footer(bf), "");
-    EXPECT_EQ(host.messages, (std::vector<std::string>{" An error has occurred in function GetHeaderText",
-                                                       " An error has occurred in function GetTextOut",
-                                                       " An error has occurred in function GetFooterText"}));
+    const std::vector<std::string> expected{" An error has occurred in function GetHeaderText",
+                                            " An error has occurred in function GetTextOut",
+                                            " An error has occurred in function GetFooterText"};
+    ASSERT_EQ(host.messages.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(host.messages[i].text, expected[i]);
+        EXPECT_EQ(host.messages[i].icon, MessageIcon::Information);
+    }
 }
 
 }  // namespace

@@ -11,27 +11,13 @@
 
 #include "aba/aba_lines.h"
 #include "bankfile/bank_file.h"
-#include "bankfile/conversion_host.h"
 #include "bankfile/format_families.h"
+#include "recording_host.h"
 #include "util/clock.h"
 #include "util/text_lines.h"
 
 namespace billpay {
 namespace {
-
-class MessageHost final : public ConversionHost {
-public:
-    void SetProgressMaximum(int) override {}
-    void SetProgressPosition(int) override {}
-    void StepProgress() override {}
-    void ShowMessage(std::string_view text, std::string_view, MessageIcon) override {
-        messages.emplace_back(text);
-    }
-    void SetBusyCursor(bool) override {}
-    void ProcessPendingEvents() override {}
-
-    std::vector<std::string> messages;
-};
 
 struct Payment {
     std::string account = "010123045678900";  // 01-0123-0456789-00
@@ -69,12 +55,12 @@ struct Options {
 struct Converted {
     bool ok = false;
     std::vector<std::string> lines;
-    std::vector<std::string> messages;
+    std::vector<RecordingHost::Message> messages;
 };
 
 // Converted on 9 December 2026 (day 343 of the year).
 Converted Convert(char code, const AbaLines& run, const Options& o = {}) {
-    MessageHost host;
+    RecordingHost host;
     TickingClock clock(Date{2026, 12, 9}, o.time);
     TBankFile bf(host, clock);
     ConversionOptions options;
@@ -339,16 +325,21 @@ TEST(CitibankFamily, NoHeaderOrTrailerEvenWithoutDetails) {
 }
 
 TEST(CitibankFamily, UnknownCodeIsReportedByEachBuilder) {
-    MessageHost host;
+    RecordingHost host;
     TickingClock clock(Date{2026, 12, 9}, TimeOfDay{9, 30, 0, 0});
     TBankFile bf(host, clock);
     bf.FormatCode = 'Q';
     EXPECT_EQ(citibank::Header(bf), "");
     EXPECT_EQ(citibank::Detail(bf), "");
     EXPECT_EQ(citibank::Footer(bf), "");
-    EXPECT_EQ(host.messages, (std::vector<std::string>{" An error has occurred in function GetHeaderText",
-                                                       " An error has occurred in function GetTextOut",
-                                                       " An error has occurred in function GetFooterText"}));
+    const std::vector<std::string> expected{" An error has occurred in function GetHeaderText",
+                                            " An error has occurred in function GetTextOut",
+                                            " An error has occurred in function GetFooterText"};
+    ASSERT_EQ(host.messages.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(host.messages[i].text, expected[i]);
+        EXPECT_EQ(host.messages[i].icon, MessageIcon::Information);
+    }
 }
 
 }  // namespace

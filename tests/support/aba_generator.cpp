@@ -1,5 +1,6 @@
 #include "aba_generator.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace billpay::testing {
@@ -107,9 +108,13 @@ std::string GenerateAbaFile(const AbaGeneratorOptions& options) {
     std::int64_t total = 0;
     static constexpr std::string_view kNames[] = {"J SMITH", "MARY O'BRIEN", "WIREMU NGATA", "LI WEI & CO",
                                                   "A.B. TAYLOR"};
+    // Amounts of up to $5,000, smaller for big files so that the total fits
+    // the trailer's ten columns of cents.
+    const std::uint64_t maxCents =
+        std::min<std::uint64_t>(500000, 9999999999ULL / static_cast<std::uint64_t>(std::max(options.details, 1)));
     for (int i = 0; i < options.details; ++i) {
         const std::string account = GenerateAccountNumber(state);
-        const std::int64_t cents = 1 + static_cast<std::int64_t>(Next(state) % 500000);
+        const std::int64_t cents = 1 + static_cast<std::int64_t>(Next(state) % maxCents);
         total += cents;
         char reference[24];
         std::snprintf(reference, sizeof reference, "WAGES %06d", i % 1000000);

@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <iostream>
+#include <thread>
 
 #include "aba/validation.h"
 #include "cli.h"
@@ -7,7 +9,9 @@
 namespace billpay::cli {
 
 std::optional<ValidationRun> ValidateForCommand(const std::string& path, char code, int& exitStatus) {
-    ValidationOutcome outcome = ValidateAbaFile(path, code);
+    // A terminal has no progress bar, so large files are read and validated on every core.
+    const unsigned cores = std::max(1u, std::min(4u, std::thread::hardware_concurrency()));
+    ValidationOutcome outcome = ValidateAbaFile(path, code, CheckAccountDigits, nullptr, cores);
     if (outcome.problem) {
         PrintMessageBox(outcome.problem->caption, outcome.problem->text);
         exitStatus = kExitUnreadable;

@@ -47,7 +47,7 @@ private:
 
 }  // namespace
 
-AbaFileRead ReadAbaFile(const std::string& path) {
+AbaFileRead ReadAbaFile(const std::string& path, unsigned threads) {
     AbaFileRead result;
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) {
@@ -73,12 +73,12 @@ AbaFileRead ReadAbaFile(const std::string& path) {
             auto mapped = std::make_shared<const MappedFile>(address, size);
             const std::string_view text = mapped->text();
             if (IsPlainAsciiText(text)) {
-                result.lines = AbaLines::FromSharedText(std::move(mapped), text);
+                result.lines = AbaLines::FromSharedText(std::move(mapped), text, threads);
             } else {
                 std::string bytes(text);
                 mapped.reset();
                 DecodeAbaTextInPlace(bytes);
-                result.lines = AbaLines::FromText(std::move(bytes));
+                result.lines = AbaLines::FromText(std::move(bytes), threads);
             }
             return result;
         }
@@ -118,7 +118,7 @@ AbaFileRead ReadAbaFile(const std::string& path) {
     }
     bytes.resize(have);
     DecodeAbaTextInPlace(bytes);
-    result.lines = AbaLines::FromText(std::move(bytes));
+    result.lines = AbaLines::FromText(std::move(bytes), threads);
     return result;
 }
 

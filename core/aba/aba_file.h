@@ -18,7 +18,7 @@ struct AbaFileRead {
 };
 
 // Reads the whole file, decodes it to single-byte characters and splits it
-// into lines (blank lines removed).
-AbaFileRead ReadAbaFile(const std::string& path);
+// into lines (blank lines removed), a large file in up to `threads` chunks at once.
+AbaFileRead ReadAbaFile(const std::string& path, unsigned threads = 1);
 
 }  // namespace billpay

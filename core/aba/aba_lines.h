@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,41 +26,59 @@ struct AbaLine {
 };
 
 // The lines of an ABA file, blank lines removed, each able to carry its parsed
-// record. The list owns the decoded text; the lines are views into it, so a
-// file of a million records costs one buffer and one small entry per line.
+// record. The list owns the decoded text (or keeps alive whatever holds it);
+// the lines are views into it, so a file of a million records costs one
+// buffer and one small entry per line.
+//
+// A large file may be split into a few consecutive chunks, each cut at a line
+// end, so that splitting and validation can run on several cores; indexing
+// hides the chunks.
 class AbaLines {
 public:
     AbaLines() = default;
 
     // Splits decoded text at CR LF, lone CR and lone LF and drops the blank
-    // lines (empty, or nothing but blanks and control characters).
-    static AbaLines FromText(std::string text);
+    // lines (empty, or nothing but blanks and control characters). With
+    // `parts` above 1 the text is split in that many chunks at once.
+    static AbaLines FromText(std::string text, unsigned parts = 1);
 
     // The same over text that some other object keeps alive (a mapped file).
-    static AbaLines FromSharedText(std::shared_ptr<const void> owner, std::string_view text);
+    static AbaLines FromSharedText(std::shared_ptr<const void> owner, std::string_view text, unsigned parts = 1);
 
     // Builds a list from separate lines (tests and small tools).
     static AbaLines FromLines(const std::vector<std::string>& lines);
 
-    std::size_t size() const { return lines_.size(); }
-    bool empty() const { return lines_.empty(); }
-    const AbaLine& operator[](std::size_t i) const { return lines_[i]; }
-    AbaLine& operator[](std::size_t i) { return lines_[i]; }
-    auto begin() const { return lines_.begin(); }
-    auto end() const { return lines_.end(); }
-    auto begin() { return lines_.begin(); }
-    auto end() { return lines_.end(); }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    const AbaLine& operator[](std::size_t i) const {
+        const std::size_t k = ChunkOf(i);
+        return chunks_[k][i - starts_[k]];
+    }
+    AbaLine& operator[](std::size_t i) {
+        const std::size_t k = ChunkOf(i);
+        return chunks_[k][i - starts_[k]];
+    }
 
     // Lines in the file as read, blank ones included.
     std::size_t LinesRead() const { return linesRead_; }
 
+    std::size_t ChunkCount() const { return chunks_.size(); }
+    std::span<AbaLine> Chunk(std::size_t k) { return chunks_[k]; }
+    std::size_t ChunkStart(std::size_t k) const { return starts_[k]; }
+
     void Clear();
 
 private:
-    void Split(std::string_view text);
+    std::size_t ChunkOf(std::size_t i) const {
+        std::size_t k = 0;
+        while (k + 1 < starts_.size() && i >= starts_[k + 1]) ++k;
+        return k;
+    }
 
     std::shared_ptr<const void> owner_;  // keeps the text alive; moving the list keeps the views valid
-    std::vector<AbaLine> lines_;
+    std::vector<std::vector<AbaLine>> chunks_;
+    std::vector<std::size_t> starts_;  // index of each chunk's first line
+    std::size_t size_ = 0;
     std::size_t linesRead_ = 0;
 };
 

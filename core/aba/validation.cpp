@@ -1,7 +1,12 @@
 #include "aba/validation.h"
 
+#include <algorithm>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
+#include <iterator>
+#include <span>
+#include <thread>
 
 #include "aba/aba_file.h"
 #include "aba/field_conversion.h"
@@ -53,12 +58,93 @@ DebitRule DebitRuleFor(char formatCode) {
     }
 }
 
-class Validator {
-public:
-    Validator(ValidationRun& run, char formatCode, const AccountCheck& check)
-        : run_(run), debitRule_(DebitRuleFor(formatCode)), check_(check) {}
+// Where the run-wide debit account and remitter name come from: the first
+// detail record whose Debit Account Number holds a digit, and the first whose
+// Remitter Name is not blank. Every detail before such a record reads its own
+// (empty) field, the record itself sets the value, every later one carries it.
+struct RunWideFields {
+    std::size_t debitLine = SIZE_MAX;  // index of the detail that sets DebitAccount
+    std::string debitAccount;
+    std::size_t remitterLine = SIZE_MAX;  // index of the detail that sets RemitterName
+    std::string remitterName;
+};
 
-    void Line(AbaLine& line, int n, bool isLast) {
+bool IsDetailRecord(std::string_view text) {
+    return text.size() == static_cast<std::size_t>(kAbaRecordLength) && text[0] == '1';
+}
+
+RunWideFields FindRunWideFields(const AbaLines& lines) {
+    RunWideFields found;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view text = lines[i].text;
+        if (!IsDetailRecord(text)) continue;
+        if (found.debitLine == SIZE_MAX) {
+            const FixedText<16> digits = AccountDigits(CutField(text, AbaField::DebitAccountNumber));
+            if (!digits.empty()) {
+                found.debitLine = i;
+                found.debitAccount = digits.str();
+            }
+        }
+        if (found.remitterLine == SIZE_MAX) {
+            const std::string_view name = CutField(text, AbaField::RemitterName);
+            if (!name.empty()) {
+                found.remitterLine = i;
+                found.remitterName = std::string(name);
+            }
+        }
+        if (found.debitLine != SIZE_MAX && found.remitterLine != SIZE_MAX) break;
+    }
+    return found;
+}
+
+// What the records of one stretch of lines contribute to the file checks.
+struct Tally {
+    std::vector<std::string> errors;
+    int headers = 0;
+    int trailers = 0;
+    int details = 0;
+    Money creditTotal{};
+    bool hasTrailer = false;  // a trailer record was seen in this stretch
+    TABATrailerRecord trailer{};  // the last one
+    bool netConverted = false;
+    bool creditConverted = false;
+    bool debitConverted = false;
+    bool fileCountConverted = false;
+
+    // Adds a later stretch's tally.
+    void Append(Tally&& later) {
+        errors.insert(errors.end(), std::make_move_iterator(later.errors.begin()),
+                      std::make_move_iterator(later.errors.end()));
+        headers += later.headers;
+        trailers += later.trailers;
+        details += later.details;
+        creditTotal = creditTotal + later.creditTotal;
+        if (later.hasTrailer) {
+            hasTrailer = true;
+            trailer = later.trailer;
+            netConverted = later.netConverted;
+            creditConverted = later.creditConverted;
+            debitConverted = later.debitConverted;
+            fileCountConverted = later.fileCountConverted;
+        }
+    }
+};
+
+// Converts and checks the records of one stretch of lines. Stretches are
+// independent, so a large file can be validated on several cores.
+class RecordValidator {
+public:
+    RecordValidator(const RunWideFields& runWide, std::size_t lastLine, char formatCode, const AccountCheck& check,
+                    Tally& tally)
+        : runWide_(runWide),
+          lastLine_(lastLine),
+          debitRule_(DebitRuleFor(formatCode)),
+          check_(check),
+          tally_(tally) {}
+
+    // `index` is the line's 0-based position in the whole file.
+    void Line(AbaLine& line, std::size_t index) {
+        const int n = static_cast<int>(index + 1);
         const std::string_view text = line.text;
         if (text.size() != static_cast<std::size_t>(kAbaRecordLength)) {
             Report(Format("Line %4d - Record length incorrect (%d) - record not processed", n,
@@ -70,10 +156,10 @@ public:
                 line.record = Header(text, n);
                 break;
             case '1':
-                line.record = Detail(text, n);
+                line.record = Detail(text, index, n);
                 break;
             case '7':
-                line.record = Trailer(text, n, isLast);
+                line.record = Trailer(text, n, index == lastLine_);
                 break;
             default:
                 Report(Format("Line %4d - (\?\?\?) Unrecognised Record Type conversion error - %s", n,
@@ -82,52 +168,13 @@ public:
         }
     }
 
-    void FileChecks() {
-        if (headers_ == 0) Report("Header record missing");
-        if (headers_ > 1) Report(Format("Multiple header records in file (%d)", headers_));
-        if (trailers_ == 0) {
-            Report("Trailer record missing");
-            return;
-        }
-        if (trailers_ > 1) {
-            Report(Format("Multiple trailer records in file (%d)", trailers_));
-            return;
-        }
-        // A comparison with a trailer field that did not convert is skipped:
-        // its conversion error is already reported, so the file fails anyway.
-        const TABATrailerRecord& t = trailer_;
-        if (fileCountConverted_ && t.FileCount != run_.detailCount)
-            Report(Format("Number of detail records processed (%d) does not match transaction count on ABA "
-                          "trailer record (%d)",
-                          run_.detailCount, t.FileCount));
-        if (netConverted_ && creditConverted_ && t.NetTotalAmount != t.CreditAmount)
-            Report(Format("Net Total on ABA trailer record (%s) not equal to Credit Total (%s)",
-                          Amount6(t.NetTotalAmount).c_str(), Amount6(t.CreditAmount).c_str()));
-        if (debitConverted_ && t.DebitAmount != Money{})
-            Report("ABA file cannot contain direct debit transactions (Transaction Code 13)");
-        if (creditConverted_ && t.CreditAmount != creditTotal_)
-            Report(Format("Calculated transaction balance (%s) does not match Credit Balance on ABA trailer "
-                          "record (%s)",
-                          Amount6(creditTotal_).c_str(), Amount6(t.CreditAmount).c_str()));
-    }
-
-    void Summary() {
-        if (!run_.errors.empty()) return;
-        run_.memo.emplace_back("Validation Completed OK");
-        run_.memo.push_back(Format("File Contains %d Transactions", run_.detailCount));
-        run_.memo.push_back(Format("Direct Credit Balance is $%s", Amount6(trailer_.CreditAmount).c_str()));
-    }
-
 private:
-    void Report(std::string text) {
-        run_.memo.push_back(text);
-        run_.errors.push_back(std::move(text));
-    }
+    void Report(std::string text) { tally_.errors.push_back(std::move(text)); }
 
     void Fail(const char* pattern, int n, const std::string& failure) { Report(Format(pattern, n, failure.c_str())); }
 
     TABAHeaderRecord Header(std::string_view text, int n) {
-        ++headers_;
+        ++tally_.headers;
         TABAHeaderRecord r;
         if (n != 1) Report(Format("Line %4d - (HDR) Header record is not the first record", n));
         r.FinancialInstitution = CutField(text, AbaField::FinancialInstitution);
@@ -145,7 +192,8 @@ private:
     }
 
     StepFailure CheckNewZealandAccount(std::string_view digits) const {
-        if (digits.size() != 15 && digits.size() != 16) return "Account Number length incorrect - " + std::string(digits);
+        if (digits.size() != 15 && digits.size() != 16)
+            return "Account Number length incorrect - " + std::string(digits);
         if (!check_(digits)) return "Account Number invalid - " + std::string(digits);
         return std::nullopt;
     }
@@ -172,8 +220,8 @@ private:
         return std::nullopt;
     }
 
-    TABADetailRecord Detail(std::string_view text, int n) {
-        ++run_.detailCount;
+    TABADetailRecord Detail(std::string_view text, std::size_t index, int n) {
+        ++tally_.details;
         TABADetailRecord r;
 
         // Credit Account Number
@@ -200,7 +248,7 @@ private:
             if (StepFailure failure = CheckAmountSign(r.Amount))
                 Fail("Line %4d - (DTL) Amount conversion error - %s", n, *failure);
             else
-                creditTotal_ = creditTotal_ + r.Amount;
+                tally_.creditTotal = tally_.creditTotal + r.Amount;
         } else {
             Fail("Line %4d - (DTL) Amount conversion error - %s", n, amount.error());
         }
@@ -211,27 +259,26 @@ private:
         r.LodgementReference = CutField(text, AbaField::LodgementReference);
         if (r.LodgementReference.empty()) Report(Format("Line %4d - (DTL) Reference not supplied", n));
 
-        // Debit Account Number: read and checked on the first detail that has
-        // one; every later detail carries that number unread.
-        if (!run_.DebitAccount.empty()) {
-            r.DebitAccountNumber = run_.DebitAccount;
+        // Debit Account Number: read and checked up to the first detail that
+        // has one (so a bad number is reported once); every later detail
+        // carries that number unread.
+        if (index > runWide_.debitLine) {
+            r.DebitAccountNumber = runWide_.debitAccount;
         } else {
             const FixedText<16> digits = AccountDigits(CutField(text, AbaField::DebitAccountNumber));
             r.DebitAccountNumber = digits;
-            run_.DebitAccount = digits.str();
             if (StepFailure failure = CheckDebitAccount(digits))
                 Fail("Line %4d - (DTL) Debit Account Number conversion error - %s", n, *failure);
         }
 
         // Remitter Name: the first non-blank one is carried by every detail.
-        if (run_.RemitterName.empty()) run_.RemitterName = std::string(CutField(text, AbaField::RemitterName));
-        r.RemitterName = run_.RemitterName;
+        if (index >= runWide_.remitterLine) r.RemitterName = runWide_.remitterName;
         if (r.RemitterName.empty()) Report(Format("Line %4d - (DTL) Name not supplied", n));
         return r;
     }
 
     TABATrailerRecord Trailer(std::string_view text, int n, bool isLast) {
-        ++trailers_;
+        ++tally_.trailers;
         TABATrailerRecord r;
         if (!isLast) Report(Format("Line %4d - (TRL) Trailer record is not the last record", n));
 
@@ -248,15 +295,15 @@ private:
                 if (StepFailure failure = CheckAmountSign(into)) Fail(failurePattern, n, *failure);
             }
         };
-        amountStep(AbaField::NetTotalAmount, r.NetTotalAmount, netConverted_,
+        amountStep(AbaField::NetTotalAmount, r.NetTotalAmount, tally_.netConverted,
                    "Line %4d - (TRL) Net Total Amount conversion error - %s", true);
-        amountStep(AbaField::CreditAmount, r.CreditAmount, creditConverted_,
+        amountStep(AbaField::CreditAmount, r.CreditAmount, tally_.creditConverted,
                    "Line %4d - (TRL) Credit Amount conversion error - %s", true);
-        amountStep(AbaField::DebitAmount, r.DebitAmount, debitConverted_,
+        amountStep(AbaField::DebitAmount, r.DebitAmount, tally_.debitConverted,
                    "Line %4d - (TRL) Debit Amount conversion error - %s", false);
 
         auto count = ConvertInteger(CutField(text, AbaField::FileCount));
-        fileCountConverted_ = count.ok();
+        tally_.fileCountConverted = count.ok();
         if (count.ok()) {
             r.FileCount = count.get();
             if (r.FileCount == 0)
@@ -267,22 +314,47 @@ private:
         } else {
             Fail("Line %4d - (TRL) File Count conversion error - %s", n, count.error());
         }
-        trailer_ = r;
+        tally_.hasTrailer = true;
+        tally_.trailer = r;
         return r;
     }
 
-    ValidationRun& run_;
+    const RunWideFields& runWide_;
+    std::size_t lastLine_;
     DebitRule debitRule_;
     const AccountCheck& check_;
-    int headers_ = 0;
-    int trailers_ = 0;
-    Money creditTotal_{};
-    TABATrailerRecord trailer_{};
-    bool netConverted_ = false;
-    bool creditConverted_ = false;
-    bool debitConverted_ = false;
-    bool fileCountConverted_ = false;
+    Tally& tally_;
 };
+
+// The checks of the file as a whole, against its one trailer.
+void FileChecks(const Tally& t, std::vector<std::string>& errors) {
+    if (t.headers == 0) errors.emplace_back("Header record missing");
+    if (t.headers > 1) errors.push_back(Format("Multiple header records in file (%d)", t.headers));
+    if (t.trailers == 0) {
+        errors.emplace_back("Trailer record missing");
+        return;
+    }
+    if (t.trailers > 1) {
+        errors.push_back(Format("Multiple trailer records in file (%d)", t.trailers));
+        return;
+    }
+    // A comparison with a trailer field that did not convert is skipped: its
+    // conversion error is already reported, so the file fails anyway.
+    const TABATrailerRecord& r = t.trailer;
+    if (t.fileCountConverted && r.FileCount != t.details)
+        errors.push_back(Format("Number of detail records processed (%d) does not match transaction count on ABA "
+                                "trailer record (%d)",
+                                t.details, r.FileCount));
+    if (t.netConverted && t.creditConverted && r.NetTotalAmount != r.CreditAmount)
+        errors.push_back(Format("Net Total on ABA trailer record (%s) not equal to Credit Total (%s)",
+                                Amount6(r.NetTotalAmount).c_str(), Amount6(r.CreditAmount).c_str()));
+    if (t.debitConverted && r.DebitAmount != Money{})
+        errors.emplace_back("ABA file cannot contain direct debit transactions (Transaction Code 13)");
+    if (t.creditConverted && r.CreditAmount != t.creditTotal)
+        errors.push_back(Format("Calculated transaction balance (%s) does not match Credit Balance on ABA trailer "
+                                "record (%s)",
+                                Amount6(t.creditTotal).c_str(), Amount6(r.CreditAmount).c_str()));
+}
 
 }  // namespace
 
@@ -291,25 +363,59 @@ bool CheckAccountDigits(std::string_view digits) { return CheckStoredAccount(dig
 ValidationRun ValidateAbaLines(AbaLines lines, char formatCode, const AccountCheck& check, ProgressSink* progress) {
     ValidationRun run;
     run.lines = std::move(lines);
+    AbaLines& all = run.lines;
     if (progress) {
-        progress->SetMaximum(run.lines.LinesRead());
+        progress->SetMaximum(all.LinesRead());
         progress->SetPosition(0);
     }
-    Validator validator(run, formatCode, check);
-    const std::size_t count = run.lines.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        validator.Line(run.lines[i], static_cast<int>(i + 1), i + 1 == count);
-        if (progress) progress->Step();
+    const RunWideFields runWide = FindRunWideFields(all);
+    const std::size_t lastLine = all.empty() ? 0 : all.size() - 1;
+
+    // Each chunk of lines is validated on a core of its own; their tallies
+    // are then joined in file order, so the results read exactly as one pass
+    // over the file would give them. With a progress bar to drive, the run
+    // stays on the calling thread and steps it line by line.
+    const std::size_t chunks = progress ? 1 : all.ChunkCount();
+    std::vector<Tally> tallies(std::max<std::size_t>(chunks, 1));
+    auto validateChunk = [&](std::size_t k) {
+        RecordValidator validator(runWide, lastLine, formatCode, check, tallies[k]);
+        std::span<AbaLine> chunk = all.Chunk(k);
+        const std::size_t start = all.ChunkStart(k);
+        for (std::size_t i = 0; i < chunk.size(); ++i) validator.Line(chunk[i], start + i);
+    };
+    if (progress) {
+        RecordValidator validator(runWide, lastLine, formatCode, check, tallies[0]);
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            validator.Line(all[i], i);
+            progress->Step();
+        }
+    } else if (chunks > 0) {
+        std::vector<std::jthread> workers;
+        for (std::size_t k = 1; k < chunks; ++k) workers.emplace_back(validateChunk, k);
+        validateChunk(0);
     }
-    validator.FileChecks();
-    validator.Summary();
+
+    Tally total = std::move(tallies[0]);
+    for (std::size_t k = 1; k < tallies.size(); ++k) total.Append(std::move(tallies[k]));
+    FileChecks(total, total.errors);
+
+    run.errors = std::move(total.errors);
+    run.memo = run.errors;
+    run.detailCount = total.details;
+    run.DebitAccount = runWide.debitAccount;
+    run.RemitterName = runWide.remitterName;
+    if (run.errors.empty()) {
+        run.memo.emplace_back("Validation Completed OK");
+        run.memo.push_back(Format("File Contains %d Transactions", total.details));
+        run.memo.push_back(Format("Direct Credit Balance is $%s", Amount6(total.trailer.CreditAmount).c_str()));
+    }
     return run;
 }
 
 ValidationOutcome ValidateAbaFile(const std::string& path, char formatCode, const AccountCheck& check,
-                                  ProgressSink* progress) {
+                                  ProgressSink* progress, unsigned threads) {
     ValidationOutcome outcome;
-    AbaFileRead read = ReadAbaFile(path);
+    AbaFileRead read = ReadAbaFile(path, progress ? 1 : threads);
     if (!read.lines) {
         outcome.problem = FileProblem{"Error Opening ABA File", "Cannot open ABA file.\r\rError: " + read.error};
         return outcome;

@@ -33,7 +33,9 @@ struct ValidationRun {
 
 // Validates lines already read. `formatCode` decides how the debit account is
 // checked. Progress: maximum = lines read (blank ones included), one step per
-// non-blank line.
+// non-blank line. Without a progress sink, lines split into several chunks are
+// validated on one thread per chunk: `check` must then be safe to call from
+// several threads at once (the default check is).
 ValidationRun ValidateAbaLines(AbaLines lines, char formatCode, const AccountCheck& check = CheckAccountDigits,
                                ProgressSink* progress = nullptr);
 
@@ -48,8 +50,10 @@ struct ValidationOutcome {
     ValidationRun run;
 };
 
-// Reads and validates the file at `path`.
+// Reads and validates the file at `path`. Without a progress sink a large
+// file is split and validated on up to `threads` threads.
 ValidationOutcome ValidateAbaFile(const std::string& path, char formatCode,
-                                  const AccountCheck& check = CheckAccountDigits, ProgressSink* progress = nullptr);
+                                  const AccountCheck& check = CheckAccountDigits, ProgressSink* progress = nullptr,
+                                  unsigned threads = 1);
 
 }  // namespace billpay

@@ -120,3 +120,133 @@ TEST_F(Cli, AccountCheck) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        if (c == '\'')
+            quoted += "'\\''";
+        else
+            quoted += c;
+    }
+    return quoted + "'";
+}
+
+// Every golden case converted through the command line gives the same file:
+// the options map onto the flags one for one.
+TEST_F(Cli, ConvertReproducesEveryGoldenFile) {
+    const fs::path golden(BILLPAY_GOLDEN);
+    int cases = 0;
+    for (const auto& entry : fs::directory_iterator(golden)) {
+        if (!fs::exists(entry.path() / "options.txt")) continue;
+        const std::string name = entry.path().filename().string();
+        std::string input, arguments = "convert --format " + name.substr(0, 1);
+        std::istringstream options(ReadFile(entry.path() / "options.txt"));
+        std::string line;
+        while (std::getline(options, line)) {
+            const auto eq = line.find('=');
+            if (eq == std::string::npos) continue;
+            const std::string key = line.substr(0, eq), value = line.substr(eq + 1);
+            if (key == "input")
+                input = (golden / value).string();
+            else if (key == "confidential")
+                arguments += value == "1" ? " --confidential" : "";
+            else if (key == "batch" || key == "preformat" || key == "now" || key == "debit-account" ||
+                     key.rfind("payer-", 0) == 0)
+                arguments += " --" + key + " " + Quoted(value);
+            else
+                ADD_FAILURE() << name << ": unknown option " << key;
+        }
+        const fs::path out = dir_ / (name + ".out");
+        const Result r = Run(arguments + " " + Quoted(input) + " -o " + out.string());
+        EXPECT_EQ(r.status, 0) << name << ": " << r.err;
+        EXPECT_EQ(ReadFile(out), ReadFile(entry.path() / "expected.txt")) << name;
+        ++cases;
+    }
+    EXPECT_GE(cases, 21);
+}
+
+TEST_F(Cli, ConvertToStandardOutputEndsEveryLineInCrLf) {
+    const Result r = Run("convert --format a --now 2026-12-10T09:30:00 " + Sample().string());
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, ReadFile(fs::path(BILLPAY_GOLDEN) / "A" / "expected.txt"));
+}
+
+TEST_F(Cli, ConvertUsageErrors) {
+    const std::string file = " " + Sample().string();
+    struct Case {
+        std::string arguments;
+        std::string message;
+    } cases[] = {
+        {"convert --format A --batch 12" + file, "--batch is not offered by format A (ASB Fastnet Office)"},
+        {"convert --format B" + file, "--batch is required for format B (BNZ PC Diskette)"},
+        {"convert --format B --batch '   '" + file, "--batch must not be blank for format B"},
+        {"convert --format B --batch 12345" + file, "--batch is longer than 4 characters for format B"},
+        {"convert --format E" + file, "--preformat is required for format E"},
+        {"convert --format D --preformat 1234567890123" + file, "--preformat is longer than 12 characters"},
+        {"convert --format A --confidential" + file, "--confidential is not offered by format A"},
+        {"convert --format A --payer-code X" + file, "--payer-code is not offered by format A"},
+        {"convert --format S --payer-code 1234567890123" + file, "--payer-code is longer than 12 characters"},
+        {"convert --format A --now yesterday" + file, "--now takes YYYY-MM-DDTHH:MM:SS[.cc]"},
+        {"convert --format A --debit-account 12x" + file, "--debit-account takes digits"},
+        {"convert --format A --batch" , "--batch needs a value"},
+        {"convert" + file, "needs --format"},
+    };
+    for (const Case& c : cases) {
+        const Result r = Run(c.arguments);
+        EXPECT_EQ(r.status, 64) << c.arguments;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.arguments << "\n" << r.err;
+        EXPECT_EQ(r.out, "") << c.arguments;
+    }
+    // A macron counts as one character: folded, "Tāmaki" is six.
+    EXPECT_EQ(Run("convert --format D --preformat 'Tāmaki Tāmak'" + file).status, 0);
+}
+
+TEST_F(Cli, ConvertRefusesAFileWithProblems) {
+    WriteFile(dir_ / "bad.aba", billpay::testing::AbaHeaderRecord("091226") + "\r\n");
+    const fs::path out = dir_ / "out.txt";
+    const Result r = Run("convert --format A " + (dir_ / "bad.aba").string() + " -o " + out.string());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "Trailer record missing\n");
+    EXPECT_FALSE(fs::exists(out));
+}
+
+TEST_F(Cli, OutputIsReplacedWholeOrNotAtAll) {
+    const fs::path target = dir_ / "bank.txt";
+    WriteFile(target, "previous\r\n");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    // A failed conversion leaves the previous file as it was.
+    Result r = Run("convert --format X --debit-account 12345678901 " +
+                   (fs::path(BILLPAY_GOLDEN) / "input-hsbc.aba").string() + " -o " + target.string());
+    EXPECT_EQ(r.status, 3);
+    EXPECT_NE(r.err.find("Could not convert ABA file\nThe Debit Account Number is not a valid HSBC bank account "
+                         "number."),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(ReadFile(target), "previous\r\n");
+
+    // A successful one replaces it and keeps its permissions; a link stays a link.
+    const fs::path link = dir_ / "link.txt";
+    fs::create_symlink(target, link);
+    r = Run("convert --format A --now 2026-12-10T09:30:00 " + Sample().string() + " -o " + link.string());
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadFile(target), ReadFile(fs::path(BILLPAY_GOLDEN) / "A" / "expected.txt"));
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    // Nothing is left behind when the output cannot be written.
+    r = Run("convert --format A " + Sample().string() + " -o " + (dir_ / "no" / "such" / "folder.txt").string());
+    EXPECT_EQ(r.status, 4);
+    EXPECT_NE(r.err.find("Error Writing Bank File\n"), std::string::npos);
+    r = Run("convert --format A " + Sample().string() + " -o /dev/full");
+    EXPECT_EQ(r.status, 4);
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_)) ++entries;
+    EXPECT_EQ(entries, 4);  // bank.txt, link.txt, stdout, stderr
+}
+
+}  // namespace

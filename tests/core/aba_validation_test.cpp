@@ -232,3 +232,71 @@ TEST(AbaValidation, ProgressCountsLinesReadAndStepsPerRecord) {
 
 }  // namespace
 }  // namespace billpay
+
+namespace billpay {
+namespace {
+
+// A large file validated in chunks on several threads reads exactly as one
+// pass over it: same results in the same order, same records.
+TEST(AbaValidation, ChunkedRunMatchesSinglePass) {
+    testing::AbaGeneratorOptions options;
+    options.details = 40000;
+    std::string text = testing::GenerateAbaFile(options);
+    // Spread problems over the file, the middle (where the chunks meet) included:
+    // an empty debit account and name on the first detail, then bad amounts,
+    // a short line, a second header and trailer.
+    auto lineAt = [&](std::size_t n) { return (n - 1) * 122; };
+    text.replace(lineAt(2) + 80, 16, std::string(16, ' '));
+    text.replace(lineAt(2) + 96, 16, std::string(16, ' '));
+    for (std::size_t n : {3u, 19999u, 20000u, 20001u, 20002u, 39999u}) text.replace(lineAt(n) + 20, 10, "00000ABCDE");
+    text.replace(lineAt(20003) + 119, 1, "\r\n");
+    text.insert(lineAt(20005), AbaHeaderRecord("010199") + "\r\n" + AbaTrailerRecord(1, 1, 0, 1) + "\n");
+
+    struct Steps : ProgressSink {
+        void SetMaximum(std::size_t) override {}
+        void SetPosition(std::size_t) override {}
+        void Step() override {}
+    } progress;
+    const ValidationRun single = ValidateAbaLines(AbaLines::FromText(text), 'A', CheckAccountDigits, &progress);
+    AbaLines chunked = AbaLines::FromText(text, 3);
+    ASSERT_EQ(chunked.ChunkCount(), 3u);
+    const ValidationRun parallel = ValidateAbaLines(std::move(chunked), 'A');
+
+    EXPECT_GT(single.errors.size(), 10u);
+    EXPECT_EQ(parallel.errors, single.errors);
+    EXPECT_EQ(parallel.memo, single.memo);
+    EXPECT_EQ(parallel.DebitAccount, single.DebitAccount);
+    EXPECT_EQ(parallel.RemitterName, single.RemitterName);
+    ASSERT_EQ(parallel.lines.size(), single.lines.size());
+    EXPECT_EQ(parallel.lines.LinesRead(), single.lines.LinesRead());
+    for (std::size_t i = 0; i < single.lines.size(); ++i) {
+        ASSERT_EQ(parallel.lines[i].text, single.lines[i].text) << i;
+        const auto* a = single.lines[i].detail();
+        const auto* b = parallel.lines[i].detail();
+        ASSERT_EQ(a == nullptr, b == nullptr) << i;
+        if (a) {
+            EXPECT_EQ(a->Amount, b->Amount);
+            EXPECT_EQ(a->DebitAccountNumber.view(), b->DebitAccountNumber.view()) << i;
+            EXPECT_EQ(a->RemitterName.view(), b->RemitterName.view()) << i;
+        }
+    }
+}
+
+TEST(AbaLines, SplitsEveryKindOfLineEndAlike) {
+    const std::string records[] = {AbaHeaderRecord("091226"), Detail(100), AbaTrailerRecord(100, 100, 0, 1)};
+    for (const char* end : {"\r\n", "\n", "\r"}) {
+        std::string text;
+        for (const auto& r : records) text += r + end;
+        const AbaLines lines = AbaLines::FromText(text);
+        ASSERT_EQ(lines.size(), 3u) << end;
+        EXPECT_EQ(lines.LinesRead(), 3u);
+        EXPECT_EQ(lines[1].text, records[1]);
+    }
+    const AbaLines mixed = AbaLines::FromText(records[0] + "\r" + records[1] + "\n\n" + records[2]);
+    EXPECT_EQ(mixed.size(), 3u);
+    EXPECT_EQ(mixed.LinesRead(), 4u);
+    EXPECT_EQ(mixed[2].text, records[2]);
+}
+
+}  // namespace
+}  // namespace billpay

@@ -170,7 +170,7 @@ int RunConvert(const Args& args) {
     TextLines bankFile;
     if (!engine.CreateBankFile(run->lines, a.code, options, bankFile)) return kExitConversionFailed;
 
-    const std::string contents = bankFile.ToCrLfText();
+    const std::string_view contents = bankFile.CrLfText();
     if (a.output) {
         if (const auto failure = WriteFileReplacing(*a.output, contents)) {
             PrintMessageBox("Error Writing Bank File", "Cannot write the bank file " + *a.output + ": " + *failure);

@@ -33,7 +33,7 @@ void SplitInto(std::string_view text, SplitPart& part) {
         const char* stop = nextCr < nextLf ? nextCr : nextLf;
         ++part.linesRead;
         std::string_view line(p, static_cast<std::size_t>(stop - p));
-        if (!IsBlankLine(line)) part.lines.push_back(AbaLine{line, std::nullopt});
+        if (!IsBlankLine(line)) part.lines.emplace_back(line);
         if (stop == end) break;
         p = stop + 1;
         if (*stop == '\r' && p < end && *p == '\n') ++p;

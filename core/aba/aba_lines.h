@@ -15,6 +15,9 @@ namespace billpay {
 // One non-blank line of an ABA file and the parsed record validation attached
 // to it (none for a line that is not a record).
 struct AbaLine {
+    AbaLine() = default;
+    explicit AbaLine(std::string_view line) : text(line) {}
+
     std::string_view text;
     std::optional<AbaRecord> record;
 

@@ -5,8 +5,6 @@
 namespace billpay {
 namespace {
 
-bool IsTrimmable(char c) { return static_cast<unsigned char>(c) <= 32; }
-
 std::string IntegerError(std::string_view text) {
     std::string message;
     message.reserve(text.size() + 32);
@@ -46,16 +44,6 @@ bool ParseSigned(std::string_view text, std::int64_t minimum, std::int64_t maxim
 }
 
 }  // namespace
-
-std::string_view CutField(std::string_view line, AbaField field) {
-    const AbaFieldPosition& pos = PositionOf(field);
-    const std::size_t start = static_cast<std::size_t>(pos.start - 1);
-    if (start >= line.size()) return {};
-    std::string_view cut = line.substr(start, static_cast<std::size_t>(pos.length));
-    while (!cut.empty() && IsTrimmable(cut.front())) cut.remove_prefix(1);
-    while (!cut.empty() && IsTrimmable(cut.back())) cut.remove_suffix(1);
-    return cut;
-}
 
 Converted<std::int32_t> ConvertInteger(std::string_view cut) {
     std::int64_t value = 0;

@@ -152,14 +152,17 @@ public:
             return;
         }
         switch (text[0]) {
+            // Each record is built in place in its line's slot.
             case '0':
-                line.record = Header(text, n);
+                Header(text, n, std::get<TABAHeaderRecord>(line.record.emplace(std::in_place_type<TABAHeaderRecord>)));
                 break;
             case '1':
-                line.record = Detail(text, index, n);
+                Detail(text, index, n,
+                       std::get<TABADetailRecord>(line.record.emplace(std::in_place_type<TABADetailRecord>)));
                 break;
             case '7':
-                line.record = Trailer(text, n, index == lastLine_);
+                Trailer(text, n, index == lastLine_,
+                        std::get<TABATrailerRecord>(line.record.emplace(std::in_place_type<TABATrailerRecord>)));
                 break;
             default:
                 Report(Format("Line %4d - (\?\?\?) Unrecognised Record Type conversion error - %s", n,
@@ -173,9 +176,8 @@ private:
 
     void Fail(const char* pattern, int n, const std::string& failure) { Report(Format(pattern, n, failure.c_str())); }
 
-    TABAHeaderRecord Header(std::string_view text, int n) {
+    void Header(std::string_view text, int n, TABAHeaderRecord& r) {
         ++tally_.headers;
-        TABAHeaderRecord r;
         if (n != 1) Report(Format("Line %4d - (HDR) Header record is not the first record", n));
         r.FinancialInstitution = CutField(text, AbaField::FinancialInstitution);
         r.LegalName = CutField(text, AbaField::LegalName);
@@ -188,7 +190,6 @@ private:
             r.PayDate = date.get();
         else
             Fail("Line %4d - (HDR) Pay Date conversion error - %s", n, date.error());
-        return r;
     }
 
     StepFailure CheckNewZealandAccount(std::string_view digits) const {
@@ -220,9 +221,8 @@ private:
         return std::nullopt;
     }
 
-    TABADetailRecord Detail(std::string_view text, std::size_t index, int n) {
+    void Detail(std::string_view text, std::size_t index, int n, TABADetailRecord& r) {
         ++tally_.details;
-        TABADetailRecord r;
 
         // Credit Account Number
         {
@@ -274,12 +274,10 @@ private:
         // Remitter Name: the first non-blank one is carried by every detail.
         if (index >= runWide_.remitterLine) r.RemitterName = runWide_.remitterName;
         if (r.RemitterName.empty()) Report(Format("Line %4d - (DTL) Name not supplied", n));
-        return r;
     }
 
-    TABATrailerRecord Trailer(std::string_view text, int n, bool isLast) {
+    void Trailer(std::string_view text, int n, bool isLast, TABATrailerRecord& r) {
         ++tally_.trailers;
-        TABATrailerRecord r;
         if (!isLast) Report(Format("Line %4d - (TRL) Trailer record is not the last record", n));
 
         auto amountStep = [&](AbaField field, Money& into, bool& converted, const char* failurePattern,
@@ -316,7 +314,6 @@ private:
         }
         tally_.hasTrailer = true;
         tally_.trailer = r;
-        return r;
     }
 
     const RunWideFields& runWide_;

@@ -9,6 +9,7 @@
 
 #include "bankfile/bank_file.h"
 #include "bankfile/format_families.h"
+#include "bankfile/record_building.h"
 #include "util/text.h"
 
 namespace billpay::asb {
@@ -50,10 +51,6 @@ private:
     int next_ = 1;
 };
 
-bool IsFixedWidth(char code) {
-    return code == 'A' || code == 'S' || code == 'H';
-}
-
 // Gateway records (H) end with "0" in column 160; Fastnet records end blank.
 FixedRecord& EndOfRecord(FixedRecord& record, int first, char code) {
     if (code == 'H') return record.Blanks(first, 159).Field(160, 160, "0");
@@ -68,22 +65,6 @@ std::string Quoted(std::string_view text) {
     quoted += '"';
     return quoted;
 }
-
-// Comma-separated fields; each is produced before the next is asked for.
-class CsvLine {
-public:
-    CsvLine& operator<<(std::string_view field) {
-        if (!first_) line_ += ',';
-        first_ = false;
-        line_ += field;
-        return *this;
-    }
-    std::string Text() && { return std::move(line_); }
-
-private:
-    std::string line_;
-    bool first_ = true;
-};
 
 // The debit account and batch number as one 15-character text: bank, branch,
 // customer number and the two-digit batch number.
@@ -152,7 +133,7 @@ std::string FixedTrailer(TBankFile& bf) {
 // batch number, the pay date, the remitter and the batch's hash total, total
 // and number of payments.
 std::string CsvHeader(TBankFile& bf) {
-    CsvLine line;
+    DelimitedLine line;
     line << "12";
     line << DebitAccountAndBatch(bf);
     line << bf.GetPayDate("ddmmyy");
@@ -166,7 +147,7 @@ std::string CsvHeader(TBankFile& bf) {
 // One EPW payment: the payee's dashed account, the amount in dollars, the
 // payee's name and statement fields, then four unused fields.
 std::string CsvDetail(TBankFile& bf) {
-    CsvLine line;
+    DelimitedLine line;
     line << bf.GetAccountNumber(bf.GetCreditAccount());
     line << bf.GetTransactionCode();
     line << bf.GetAmount();
@@ -179,27 +160,25 @@ std::string CsvDetail(TBankFile& bf) {
     return std::move(line).Text();
 }
 
+constexpr RecordLayout kLayouts[] = {
+    {'A', FixedHeader, FixedDetail, FixedTrailer},
+    {'S', FixedHeader, FixedDetail, FixedTrailer},
+    {'H', FixedHeader, FixedDetail, FixedTrailer},
+    {'J', CsvHeader, CsvDetail, NoRecord},  // EPW files have no trailer
+};
+
 }  // namespace
 
 std::string Header(TBankFile& bf) {
-    if (IsFixedWidth(bf.FormatCode)) return FixedHeader(bf);
-    if (bf.FormatCode == 'J') return CsvHeader(bf);
-    bf.ReportFunctionError("GetHeaderText");
-    return "";
+    return BuildHeader(kLayouts, bf);
 }
 
 std::string Detail(TBankFile& bf) {
-    if (IsFixedWidth(bf.FormatCode)) return FixedDetail(bf);
-    if (bf.FormatCode == 'J') return CsvDetail(bf);
-    bf.ReportFunctionError("GetTextOut");
-    return "";
+    return BuildDetail(kLayouts, bf);
 }
 
 std::string Footer(TBankFile& bf) {
-    if (IsFixedWidth(bf.FormatCode)) return FixedTrailer(bf);
-    if (bf.FormatCode == 'J') return "";  // EPW files have no trailer
-    bf.ReportFunctionError("GetFooterText");
-    return "";
+    return BuildFooter(kLayouts, bf);
 }
 
 }  // namespace billpay::asb

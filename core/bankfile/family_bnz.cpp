@@ -3,25 +3,18 @@
 // (Z): one comma-separated layout; nothing is quoted, so every text field is
 // cleaned (or, for D's other party particulars, stripped of commas) before it
 // is written.
-//
-// Every record is assembled field by field in column order: some formatters
-// have side effects (GetAmount raises the error flag for a negative amount,
-// after which GetAccountNumber gives nothing), so the order of the calls is
-// part of the layout.
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "bankfile/bank_file.h"
 #include "bankfile/format_families.h"
+#include "bankfile/record_building.h"
 #include "util/text.h"
 
 namespace billpay::bnz {
 namespace {
-
-std::string Blanks(int n) {
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
 
 // D's other party particulars: written as entered and trimmed, but a comma
 // would add a field to the line, so commas are dropped.
@@ -36,136 +29,98 @@ std::string OtherPartyParticulars(std::string_view entered) {
 // ---- B: BNZ PC Diskette
 
 std::string DisketteHeader(TBankFile& bf) {
-    std::string r = "B0";
-    r += bf.GetPayDate("ddmmyy");
-    r += bf.GetHeaderBatchNo();
-    r += bf.GetDateCheckSum(bf.GetPayDate("yymmdd"));
-    r += Blanks(5);
-    return r;
+    return Join({
+        "B0",
+        bf.GetPayDate("ddmmyy"),
+        bf.GetHeaderBatchNo(),
+        bf.GetDateCheckSum(bf.GetPayDate("yymmdd")),
+        Blanks(5),
+    });
 }
 
 std::string DisketteDetail(TBankFile& bf) {
-    std::string r = bf.GetDetailRecordType();
-    r += bf.GetAccountNumber(bf.GetCreditAccount());
-    r += Blanks(6);
-    r += bf.GetAmount();
-    r += Blanks(4);
-    r += bf.GetDebitBank();
-    r += bf.GetDebitBranch();
-    r += bf.GetHeaderBatchNo();
-    r += bf.GetAccountTitle();
-    r += bf.GetPayeeField("PayeeReference");
-    r += bf.GetPayeeField("PayeeParticulars");
-    r += bf.GetPayeeField("PayeeCode");
-    r += bf.GetRemitterName();
-    r += bf.GetAccountNumber(bf.DebitAccount);
-    r += "N";
-    r += bf.GetTodaysDate("ddmmyyyy");
-    r += Blanks(5);
-    return r;
+    return Join({
+        bf.GetDetailRecordType(),
+        bf.GetAccountNumber(bf.GetCreditAccount()),
+        Blanks(6),
+        bf.GetAmount(),
+        Blanks(4),
+        bf.GetDebitBank(),
+        bf.GetDebitBranch(),
+        bf.GetHeaderBatchNo(),
+        bf.GetAccountTitle(),
+        bf.GetPayeeField("PayeeReference"),
+        bf.GetPayeeField("PayeeParticulars"),
+        bf.GetPayeeField("PayeeCode"),
+        bf.GetRemitterName(),
+        bf.GetAccountNumber(bf.DebitAccount),
+        "N",
+        bf.GetTodaysDate("ddmmyyyy"),
+        Blanks(5),
+    });
 }
 
 std::string DisketteFooter(TBankFile& bf) {
-    std::string r = "B0";
-    r += bf.GetDetailCount(3);
-    r += bf.GetBatchTotal(11);
-    // Zero-filled: a hash total of more than four digits keeps its leftmost four.
-    r += PadLeftZeros(bf.HashTotal, 4);
-    return r;
+    return Join({
+        "B0",
+        bf.GetDetailCount(3),
+        bf.GetBatchTotal(11),
+        // Zero-filled: a hash total of more than four digits keeps its leftmost four.
+        PadLeftZeros(bf.HashTotal, 4),
+    });
 }
 
 // ---- D and Z: BNZ PC Banking, Kiwibank Batch Upload
 
 std::string BankingHeader(TBankFile& bf) {
-    std::string r = "1,,,,";
-    r += bf.DebitAccount;
-    r += ",7,";
-    r += bf.GetPayDate("yymmdd");
-    r += ",";
-    r += bf.GetTodaysDate("yymmdd");
-    r += ",";
-    return r;
+    DelimitedLine line;
+    line << "1";
+    line.Empty(3);
+    line << bf.DebitAccount;
+    line << "7";
+    line << bf.GetPayDate("yymmdd");
+    line << bf.GetTodaysDate("yymmdd");
+    line << "";
+    return std::move(line).Text();
 }
 
 std::string BankingDetail(TBankFile& bf) {
-    std::string r = bf.GetDetailRecordType();
-    r += ",";
-    r += bf.GetAccountNumber(bf.GetCreditAccount());
-    r += ",";
-    r += bf.GetTransactionCode();
-    r += ",";
-    r += bf.GetAmount();
-    r += ",";
-    r += Trim(bf.GetAccountTitle());
-    r += ",";
-    r += Trim(bf.GetPayeeField("PayeeReference"));
-    r += ",";
-    r += Trim(bf.GetPayeeField("PayeeCode"));
-    r += ",,";
-    r += Trim(bf.GetPayeeField("PayeeParticulars"));
-    r += ",";
-    r += Trim(bf.GetRemitterName());
-    r += ",,";
+    DelimitedLine line;
+    line << bf.GetDetailRecordType();
+    line << bf.GetAccountNumber(bf.GetCreditAccount());
+    line << bf.GetTransactionCode();
+    line << bf.GetAmount();
+    line << Trim(bf.GetAccountTitle());
+    line << Trim(bf.GetPayeeField("PayeeReference"));
+    line << Trim(bf.GetPayeeField("PayeeCode"));
+    line << "";
+    line << Trim(bf.GetPayeeField("PayeeParticulars"));
+    line << Trim(bf.GetRemitterName());
+    line << "";
     // Kiwibank's layout has no other party particulars.
-    if (bf.FormatCode == 'D') r += OtherPartyParticulars(bf.PreformatRef);
-    r += ",";
-    return r;
+    line << (bf.FormatCode == 'D' ? OtherPartyParticulars(bf.PreformatRef) : std::string());
+    line << "";
+    return std::move(line).Text();
 }
 
-std::string BankingFooter(TBankFile& bf) {
-    // Whole cents without leading zeros ("########0.00" without its ".").
-    std::string total = RemoveFirstChar(bf.GetBatchTotal(-1), ".");
-    bf.CleanFieldText(total, 12, " Footer: BatchTotal ", true);
-
-    std::string count = std::to_string(bf.WrittenCount);
-    bf.CleanFieldText(count, 5, " Footer: Transaction Count ", true);
-
-    bf.HashTotal = bf.GetHashTotal(11);
-    std::string hash = bf.HashTotal;
-    bf.CleanFieldText(hash, 11, " Footer: hashTotal ", true);
-
-    return "3," + total + "," + count + "," + hash;
-}
+constexpr RecordLayout kLayouts[] = {
+    {'B', DisketteHeader, DisketteDetail, DisketteFooter},
+    {'D', BankingHeader, BankingDetail, CheckedBatchTrailer},
+    {'Z', BankingHeader, BankingDetail, CheckedBatchTrailer},
+};
 
 }  // namespace
 
 std::string Header(TBankFile& bf) {
-    switch (bf.FormatCode) {
-        case 'B':
-            return DisketteHeader(bf);
-        case 'D':
-        case 'Z':
-            return BankingHeader(bf);
-        default:
-            bf.ReportFunctionError("GetHeaderText");
-            return "";
-    }
+    return BuildHeader(kLayouts, bf);
 }
 
 std::string Detail(TBankFile& bf) {
-    switch (bf.FormatCode) {
-        case 'B':
-            return DisketteDetail(bf);
-        case 'D':
-        case 'Z':
-            return BankingDetail(bf);
-        default:
-            bf.ReportFunctionError("GetTextOut");
-            return "";
-    }
+    return BuildDetail(kLayouts, bf);
 }
 
 std::string Footer(TBankFile& bf) {
-    switch (bf.FormatCode) {
-        case 'B':
-            return DisketteFooter(bf);
-        case 'D':
-        case 'Z':
-            return BankingFooter(bf);
-        default:
-            bf.ReportFunctionError("GetFooterText");
-            return "";
-    }
+    return BuildFooter(kLayouts, bf);
 }
 
 }  // namespace billpay::bnz

@@ -3,34 +3,28 @@
 // of 414 to 420 characters (its transaction reference varies in length).
 // None of them has a header or a trailer record.
 //
-// Every line is assembled piece by piece in column order: GetAmount raises the
-// error flag for a negative amount (after which GetAccountNumber gives
-// nothing) and GetUniqueReference remembers its result, so the order of the
-// calls is part of the layout.
+// GetUniqueReference remembers its result, so E's and V's references come
+// out in the order the lines are built.
 
 #include <string>
+#include <utility>
 
 #include "bankfile/bank_file.h"
 #include "bankfile/format_families.h"
+#include "bankfile/record_building.h"
 #include "util/text.h"
 
 namespace billpay::citibank {
 namespace {
 
-std::string Blanks(int n) {
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
-std::string At(int n) {
-    return RepeatText("@", n);
-}
-
 // Particulars, code and reference of the payee, joined (36 characters for E,
 // 35 for F and V, whose reference is one character shorter).
 std::string PayeeDetails(TBankFile& bf) {
-    std::string group = bf.GetPayeeField("PayeeParticulars");
-    group += bf.GetPayeeField("PayeeCode");
-    group += bf.GetPayeeField("PayeeReference");
-    return group;
+    return Join({
+        bf.GetPayeeField("PayeeParticulars"),
+        bf.GetPayeeField("PayeeCode"),
+        bf.GetPayeeField("PayeeReference"),
+    });
 }
 
 // F and V: the 35 characters as they are, or "-" and 34 blanks when all blank.
@@ -40,116 +34,104 @@ std::string FixedPayeeDetails(TBankFile& bf) {
     return group;
 }
 
+// 46 "@"-separated fields.
 std::string CashDirectCredit(TBankFile& bf) {  // E
-    std::string r = "MT100^3@";
-    r += bf.GetUniqueReference();
-    r += "@";
-    r += bf.GetPayDate("yyyymmdd");
-    r += "@";
-    r += "NZD@";
-    r += bf.GetAmount();
-    r += At(10);
-    r += bf.GetBankName();
-    r += "@";
-    r += bf.GetAccountNumber(bf.GetCreditAccount());
-    r += "@";
-    r += Trim(bf.GetAccountTitleWidth(30));
-    r += "@";
-    r += Trim(PayeeDetails(bf));
-    r += At(26);
-    r += bf.GetPreformatReference();
-    r += At(2);
-    return r;
+    DelimitedLine line('@');
+    line << "MT100^3";
+    line << bf.GetUniqueReference();
+    line << bf.GetPayDate("yyyymmdd");
+    line << "NZD";
+    line << bf.GetAmount();
+    line.Empty(9);
+    line << bf.GetBankName();
+    line << bf.GetAccountNumber(bf.GetCreditAccount());
+    line << Trim(bf.GetAccountTitleWidth(30));
+    line << Trim(PayeeDetails(bf));
+    line.Empty(25);
+    line << bf.GetPreformatReference();
+    line.Empty(2);
+    return std::move(line).Text();
 }
 
 std::string PaylinkDirectCredit(TBankFile& bf) {  // F
-    std::string r = "CHUC/OR";
-    r += bf.GetAccountTitleWidth(30);
-    r += bf.GetAmount();
-    r += FixedPayeeDetails(bf);
-    r += bf.GetAccountNumber(bf.GetCreditAccount());
-    r += Blanks(19);
-    r += bf.GetPayDate("dd/mm/yy");
-    return r;
+    return Join({
+        "CHUC/OR",
+        bf.GetAccountTitleWidth(30),
+        bf.GetAmount(),
+        FixedPayeeDetails(bf),
+        bf.GetAccountNumber(bf.GetCreditAccount()),
+        Blanks(19),
+        bf.GetPayDate("dd/mm/yy"),
+    });
 }
 
+// 113 "@"-separated fields.
 std::string Payroll(TBankFile& bf) {  // L
-    std::string r = "PDC@NZ@";
-    r += bf.GetShortDebitAccount();
-    r += At(2);
-    r += Trim(bf.GetAmount());
-    r += At(2);
-    r += bf.GetPayDate("yyyymmdd");
-    r += At(4);
-    r += bf.GetConfidentialFlag();
-    r += At(3);
-    r += Trim(bf.GetOrderingPartyName());
-    r += At(6);
-    r += Trim(bf.GetAccountTitleWidth(70));
-    r += At(5);
+    DelimitedLine line('@');
+    line << "PDC";
+    line << "NZ";
+    line << bf.GetShortDebitAccount();
+    line.Empty(1);
+    line << Trim(bf.GetAmount());
+    line.Empty(1);
+    line << bf.GetPayDate("yyyymmdd");
+    line.Empty(3);
+    line << bf.GetConfidentialFlag();
+    line.Empty(2);
+    line << Trim(bf.GetOrderingPartyName());
+    line.Empty(5);
+    line << Trim(bf.GetAccountTitleWidth(70));
+    line.Empty(4);
     const std::string account = bf.GetCreditAccount();
-    r += PadLeftZeros(GetBasePart(account), 7);
-    r += PadLeftZeros(GetSuffixPart(account), 3);
-    r += At(7);
-    r += PadLeftZeros(GetBankPart(account), 2);
-    r += PadLeftZeros(GetBranchPart(account), 4);
-    r += At(4);
-    r += Trim(bf.GetPayeeField("PayeeParticulars"));
-    r += At(1);
-    r += Trim(bf.GetPayeeField("PayeeCode"));
-    r += At(1);
-    r += Trim(bf.GetPayeeField("PayeeReference"));
-    r += At(75);
-    return r;
+    line << PadLeftZeros(GetBasePart(account), 7) + PadLeftZeros(GetSuffixPart(account), 3);
+    line.Empty(6);
+    line << PadLeftZeros(GetBankPart(account), 2) + PadLeftZeros(GetBranchPart(account), 4);
+    line.Empty(3);
+    line << Trim(bf.GetPayeeField("PayeeParticulars"));
+    line << Trim(bf.GetPayeeField("PayeeCode"));
+    line << Trim(bf.GetPayeeField("PayeeReference"));
+    line.Empty(75);
+    return std::move(line).Text();
 }
 
 std::string CitiDirect(TBankFile& bf) {  // V
-    std::string r = "PDCC/OR";
-    r += bf.GetAccountTitleWidth(70);
-    r += Blanks(4 * 35 + 10);
-    r += bf.GetAmount();
-    r += bf.GetUniqueReference();
-    r += bf.GetOrderingPartyName();
-    r += FixedPayeeDetails(bf);
-    r += Blanks(35);
-    r += bf.GetAccountNumber(bf.GetCreditAccount());
-    r += Blanks(19);
-    r += bf.GetPayDate("dd/mm/yyyy");
-    r += bf.GetShortDebitAccount();
-    r += "NZD";
-    return r;
+    return Join({
+        "PDCC/OR",
+        bf.GetAccountTitleWidth(70),
+        Blanks(4 * 35 + 10),
+        bf.GetAmount(),
+        bf.GetUniqueReference(),
+        bf.GetOrderingPartyName(),
+        FixedPayeeDetails(bf),
+        Blanks(35),
+        bf.GetAccountNumber(bf.GetCreditAccount()),
+        Blanks(19),
+        bf.GetPayDate("dd/mm/yyyy"),
+        bf.GetShortDebitAccount(),
+        "NZD",
+    });
 }
 
-bool IsCitibankCode(char code) {
-    return code == 'E' || code == 'F' || code == 'L' || code == 'V';
-}
+// Detail lines only.
+constexpr RecordLayout kLayouts[] = {
+    {'E', NoRecord, CashDirectCredit, NoRecord},
+    {'F', NoRecord, PaylinkDirectCredit, NoRecord},
+    {'L', NoRecord, Payroll, NoRecord},
+    {'V', NoRecord, CitiDirect, NoRecord},
+};
 
 }  // namespace
 
 std::string Header(TBankFile& bf) {
-    if (!IsCitibankCode(bf.FormatCode)) bf.ReportFunctionError("GetHeaderText");
-    return "";
+    return BuildHeader(kLayouts, bf);
 }
 
 std::string Detail(TBankFile& bf) {
-    switch (bf.FormatCode) {
-        case 'E':
-            return CashDirectCredit(bf);
-        case 'F':
-            return PaylinkDirectCredit(bf);
-        case 'L':
-            return Payroll(bf);
-        case 'V':
-            return CitiDirect(bf);
-        default:
-            bf.ReportFunctionError("GetTextOut");
-            return "";
-    }
+    return BuildDetail(kLayouts, bf);
 }
 
 std::string Footer(TBankFile& bf) {
-    if (!IsCitibankCode(bf.FormatCode)) bf.ReportFunctionError("GetFooterText");
-    return "";
+    return BuildFooter(kLayouts, bf);
 }
 
 }  // namespace billpay::citibank

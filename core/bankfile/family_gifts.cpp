@@ -8,56 +8,24 @@
 
 #include "bankfile/bank_file.h"
 #include "bankfile/format_families.h"
+#include "bankfile/record_building.h"
 #include "util/text.h"
 
 namespace billpay::gifts {
 
 namespace {
 
-bool IsGiftsFormat(char code) {
-    return code == 'G' || code == 'K';
-}
-
-// Comma-separated fields; each is produced before the next is asked for.
-class CsvLine {
-public:
-    CsvLine& operator<<(std::string_view field) {
-        if (!first_) line_ += ',';
-        first_ = false;
-        line_ += field;
-        return *this;
-    }
-    std::string Text() && { return std::move(line_); }
-
-private:
-    std::string line_;
-    bool first_ = true;
-};
-
 // GIFTS writes its dates with two-digit years, Direct Online with four.
 std::string_view DatePattern(char code) {
     return code == 'K' ? "yyyymmdd" : "yymmdd";
 }
 
-// A trailer field the bank's system cannot take when it outgrows its width:
-// the conversion stops with an overflow error naming the field.
-std::string Checked(std::string text, int width, std::string_view fieldName, const TBankFile& bf) {
-    bf.CleanFieldText(text, width, fieldName, true);
-    return text;
-}
-
-}  // namespace
-
 // The batch header: the pay date and the day the file was made.
-std::string Header(TBankFile& bf) {
-    if (!IsGiftsFormat(bf.FormatCode)) {
-        bf.ReportFunctionError("GetHeaderText");
-        return "";
-    }
+std::string BatchHeader(TBankFile& bf) {
     const std::string_view pattern = DatePattern(bf.FormatCode);
-    CsvLine line;
+    DelimitedLine line;
     line << "1";
-    for (int i = 2; i <= 6; ++i) line << "";
+    line.Empty(5);
     line << bf.GetPayDate(pattern);
     line << bf.GetTodaysDate(pattern);
     line << "";
@@ -66,12 +34,8 @@ std::string Header(TBankFile& bf) {
 
 // One payment: the payee's account, the amount in cents, the payee's name and
 // statement fields and the remitter.
-std::string Detail(TBankFile& bf) {
-    if (!IsGiftsFormat(bf.FormatCode)) {
-        bf.ReportFunctionError("GetTextOut");
-        return "";
-    }
-    CsvLine line;
+std::string Payment(TBankFile& bf) {
+    DelimitedLine line;
     line << bf.GetDetailRecordType();
     line << bf.GetAccountNumber(bf.GetCreditAccount());
     line << bf.GetTransactionCode();
@@ -82,24 +46,27 @@ std::string Detail(TBankFile& bf) {
     line << "";
     line << Trim(bf.GetPayeeField("PayeeParticulars"));
     line << Trim(bf.GetRemitterName());
-    for (int i = 11; i <= 13; ++i) line << "";
+    line.Empty(3);
     return std::move(line).Text();
 }
 
-// The batch trailer: the total in cents, the number of payments and the hash
-// total of the payees' branch and customer numbers.
+constexpr RecordLayout kLayouts[] = {
+    {'G', BatchHeader, Payment, CheckedBatchTrailer},
+    {'K', BatchHeader, Payment, CheckedBatchTrailer},
+};
+
+}  // namespace
+
+std::string Header(TBankFile& bf) {
+    return BuildHeader(kLayouts, bf);
+}
+
+std::string Detail(TBankFile& bf) {
+    return BuildDetail(kLayouts, bf);
+}
+
 std::string Footer(TBankFile& bf) {
-    if (!IsGiftsFormat(bf.FormatCode)) {
-        bf.ReportFunctionError("GetFooterText");
-        return "";
-    }
-    CsvLine line;
-    line << "3";
-    line << Checked(RemoveFirstChar(bf.GetBatchTotal(-1), "."), 12, " Footer: BatchTotal ", bf);
-    line << Checked(std::to_string(bf.WrittenCount), 5, " Footer: Transaction Count ", bf);
-    bf.HashTotal = bf.GetHashTotal(11);
-    line << Checked(bf.HashTotal, 11, " Footer: hashTotal ", bf);
-    return std::move(line).Text();
+    return BuildFooter(kLayouts, bf);
 }
 
 }  // namespace billpay::gifts

@@ -4,26 +4,16 @@
 // left to right (a braced list is evaluated in order). Both trailers carry the
 // count, total and hash total of the details written in the pass.
 
-#include <initializer_list>
 #include <string>
 
 #include "bankfile/bank_file.h"
 #include "bankfile/format_families.h"
+#include "bankfile/record_building.h"
 #include "util/text.h"
 
 namespace billpay::trustbank {
 
 namespace {
-
-std::string Join(std::initializer_list<std::string> fields) {
-    std::string record;
-    for (const std::string& field : fields) record += field;
-    return record;
-}
-
-std::string Blanks(int width) {
-    return std::string(static_cast<std::size_t>(width), ' ');
-}
 
 // ---- T: Trust Bank Payment Format (header 58, detail 120, trailer 31 characters)
 
@@ -123,51 +113,23 @@ std::string TsbFooter(TBankFile& bf) {
     });
 }
 
-struct Layout {
-    char code;
-    std::string (*header)(TBankFile&);
-    std::string (*detail)(TBankFile&);
-    std::string (*footer)(TBankFile&);
-};
-
-constexpr Layout kLayouts[] = {
+constexpr RecordLayout kLayouts[] = {
     {'T', TrustBankHeader, TrustBankDetail, TrustBankFooter},
     {'U', TsbHeader, TsbDetail, TsbFooter},
 };
 
-const Layout* FindLayout(char code) {
-    for (const Layout& layout : kLayouts)
-        if (layout.code == code) return &layout;
-    return nullptr;
-}
-
 }  // namespace
 
 std::string Header(TBankFile& bf) {
-    const Layout* layout = FindLayout(bf.FormatCode);
-    if (layout == nullptr) {
-        bf.ReportFunctionError("GetHeaderText");
-        return "";
-    }
-    return layout->header(bf);
+    return BuildHeader(kLayouts, bf);
 }
 
 std::string Detail(TBankFile& bf) {
-    const Layout* layout = FindLayout(bf.FormatCode);
-    if (layout == nullptr) {
-        bf.ReportFunctionError("GetTextOut");
-        return "";
-    }
-    return layout->detail(bf);
+    return BuildDetail(kLayouts, bf);
 }
 
 std::string Footer(TBankFile& bf) {
-    const Layout* layout = FindLayout(bf.FormatCode);
-    if (layout == nullptr) {
-        bf.ReportFunctionError("GetFooterText");
-        return "";
-    }
-    return layout->footer(bf);
+    return BuildFooter(kLayouts, bf);
 }
 
 }  // namespace billpay::trustbank

@@ -6,26 +6,16 @@
 // detail has raised the error flag the account numbers after it come out
 // empty.
 
-#include <initializer_list>
 #include <string>
 
 #include "bankfile/bank_file.h"
 #include "bankfile/format_families.h"
+#include "bankfile/record_building.h"
 #include "util/text.h"
 
 namespace billpay::westpac {
 
 namespace {
-
-std::string Join(std::initializer_list<std::string> fields) {
-    std::string record;
-    for (const std::string& field : fields) record += field;
-    return record;
-}
-
-std::string Blanks(int width) {
-    return std::string(static_cast<std::size_t>(width), ' ');
-}
 
 // ---- P: Westpac PC Diskette (header 51, detail 156, trailer 31 characters)
 
@@ -106,55 +96,23 @@ std::string DeskBankDetail(TBankFile& bf) {
     });
 }
 
-std::string NoRecord(TBankFile&) {
-    return "";
-}
-
-struct Layout {
-    char code;
-    std::string (*header)(TBankFile&);
-    std::string (*detail)(TBankFile&);
-    std::string (*footer)(TBankFile&);
-};
-
-constexpr Layout kLayouts[] = {
+constexpr RecordLayout kLayouts[] = {
     {'P', PcDisketteHeader, PcDisketteDetail, PcDisketteFooter},
     {'W', DeskBankHeader, DeskBankDetail, NoRecord},
 };
 
-const Layout* FindLayout(char code) {
-    for (const Layout& layout : kLayouts)
-        if (layout.code == code) return &layout;
-    return nullptr;
-}
-
 }  // namespace
 
 std::string Header(TBankFile& bf) {
-    const Layout* layout = FindLayout(bf.FormatCode);
-    if (layout == nullptr) {
-        bf.ReportFunctionError("GetHeaderText");
-        return "";
-    }
-    return layout->header(bf);
+    return BuildHeader(kLayouts, bf);
 }
 
 std::string Detail(TBankFile& bf) {
-    const Layout* layout = FindLayout(bf.FormatCode);
-    if (layout == nullptr) {
-        bf.ReportFunctionError("GetTextOut");
-        return "";
-    }
-    return layout->detail(bf);
+    return BuildDetail(kLayouts, bf);
 }
 
 std::string Footer(TBankFile& bf) {
-    const Layout* layout = FindLayout(bf.FormatCode);
-    if (layout == nullptr) {
-        bf.ReportFunctionError("GetFooterText");
-        return "";
-    }
-    return layout->footer(bf);
+    return BuildFooter(kLayouts, bf);
 }
 
 }  // namespace billpay::westpac

@@ -3,59 +3,31 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "aba/aba_lines.h"
-#include "aba/records.h"
 #include "bankfile/bank_file.h"
 #include "bankfile/format_families.h"
-#include "recording_host.h"
-#include "util/clock.h"
-#include "util/text.h"
-#include "util/text_lines.h"
+#include "conversion_fixture.h"
 
 namespace billpay {
 namespace {
 
-struct Payment {
-    std::string account;
-    std::int64_t cents;
-    std::string title = "Smith & Co.";
-    std::string reference = "INV 2020/15";
-};
+using namespace billpay::testing;
 
-// An ABA file of a header, the payments and a trailer, with the parsed records
-// attached as validation would attach them.
+// Payments to Smith & Co. from ACME LTD, unless a payment says otherwise.
 AbaLines MakeAbaLines(const std::vector<Payment>& payments, Date payDate = {2020, 12, 31},
                       const std::string& remitter = "ACME LTD") {
-    std::vector<std::string> texts(payments.size() + 2, "record");
-    AbaLines lines = AbaLines::FromLines(texts);
-    TABAHeaderRecord header;
-    header.PayDate = payDate;
-    lines[0].record = header;
-    for (std::size_t i = 0; i < payments.size(); ++i) {
-        TABADetailRecord detail;
-        detail.CreditAccountNumber = payments[i].account;
-        detail.Amount = Money{payments[i].cents * Money::kTicksPerCent};
-        detail.AccountTitle = payments[i].title;
-        detail.LodgementReference = payments[i].reference;
-        detail.DebitAccountNumber = "123113012345700";
-        detail.RemitterName = remitter;
-        lines[i + 1].record = detail;
-    }
-    lines[payments.size() + 1].record = TABATrailerRecord{};
-    return lines;
+    return MakeAbaRun(payments, {.payDate = payDate,
+                                 .remitter = remitter,
+                                 .title = "Smith & Co.",
+                                 .reference = "INV 2020/15",
+                                 .debitAccountNumber = "123113012345700"});
 }
 
-const Payment kSmith{"123456789012301", 123450};
-
-struct Conversion {
-    bool ok = false;
-    std::vector<std::string> lines;
-    RecordingHost host;
-};
+Converted Convert(char code, const AbaLines& aba, const ConversionOptions& options) {
+    return RunConversion(code, aba, options, {2026, 12, 9});
+}
 
 ConversionOptions DefaultOptions() {
     ConversionOptions options;
@@ -63,46 +35,29 @@ ConversionOptions DefaultOptions() {
     return options;
 }
 
-void Convert(char code, const AbaLines& aba, const ConversionOptions& options, Conversion& result) {
-    TickingClock clock({2026, 12, 9}, {9, 30, 0, 0});
-    TBankFile bf(result.host, clock);
-    TextLines out;
-    result.ok = bf.CreateBankFile(aba, code, options, out);
-    result.lines = out.ToVector();
-}
-
-std::string Blanks(int n) {
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
-
-// Columns first to last (1-based, inclusive) of a record.
-std::string Columns(const std::string& record, int first, int last) {
-    return record.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1));
-}
+const Payment kSmith{"123456789012301", 123450};
 
 class FixedWidthAsb : public ::testing::TestWithParam<char> {};
 
 TEST_P(FixedWidthAsb, EveryRecordIs160ColumnsAndEndsAsTheFormatSays) {
     const char code = GetParam();
-    Conversion c;
-    Convert(code, MakeAbaLines({kSmith, {"0100010990104000", 5}, {"123456789012301", 0}}), DefaultOptions(),
-            c);
+    const Converted c = Convert(code, MakeAbaLines({kSmith, {"0100010990104000", 5}, {"123456789012301", 0}}),
+                                DefaultOptions());
     ASSERT_TRUE(c.ok);
     ASSERT_EQ(c.lines.size(), 4u);  // header, two payments (the zero amount is skipped), trailer
     for (const std::string& record : c.lines) {
         EXPECT_EQ(record.size(), 160u) << record;
         EXPECT_EQ(record.back(), code == 'H' ? '0' : ' ') << record;
-        EXPECT_EQ(Columns(record, 157, 159), Blanks(3)) << record;
+        EXPECT_EQ(Cols(record, 157, 159), Blanks(3)) << record;
     }
-    EXPECT_TRUE(c.host.messages.empty());
+    EXPECT_TRUE(c.messages.empty());
 }
 
 TEST_P(FixedWidthAsb, HeaderCarriesDebitAccountBatchPayDateAndRemitter) {
     const char code = GetParam();
     ConversionOptions options = DefaultOptions();
     options.BatchNo = code == 'H' ? "5" : "";  // only Gateway offers a batch number
-    Conversion c;
-    Convert(code, MakeAbaLines({kSmith}), options, c);
+    const Converted c = Convert(code, MakeAbaLines({kSmith}), options);
     ASSERT_TRUE(c.ok);
     const std::string expected =
         "12"
@@ -116,8 +71,7 @@ TEST_P(FixedWidthAsb, HeaderCarriesDebitAccountBatchPayDateAndRemitter) {
 
 TEST_P(FixedWidthAsb, DetailLaysOutTheWorkedExample) {
     const char code = GetParam();
-    Conversion c;
-    Convert(code, MakeAbaLines({kSmith}), DefaultOptions(), c);
+    const Converted c = Convert(code, MakeAbaLines({kSmith}), DefaultOptions());
     ASSERT_TRUE(c.ok);
     const std::string expected =
         "13"
@@ -132,9 +86,8 @@ TEST_P(FixedWidthAsb, DetailLaysOutTheWorkedExample) {
 
 TEST_P(FixedWidthAsb, TrailerCarriesHashTotalAndBatchTotalInCents) {
     const char code = GetParam();
-    Conversion c;
     // Branch and customer numbers 34567890123 + 00010990104 = 34578880227.
-    Convert(code, MakeAbaLines({kSmith, {"0100010990104000", 5}}), DefaultOptions(), c);
+    const Converted c = Convert(code, MakeAbaLines({kSmith, {"0100010990104000", 5}}), DefaultOptions());
     ASSERT_TRUE(c.ok);
     const std::string expected =
         "1399"
@@ -146,11 +99,10 @@ TEST_P(FixedWidthAsb, TrailerCarriesHashTotalAndBatchTotalInCents) {
 INSTANTIATE_TEST_SUITE_P(Codes, FixedWidthAsb, ::testing::Values('A', 'S', 'H'));
 
 TEST(FixedWidthAsbDetail, AccountNumberOf16DigitsFillsItsColumns) {
-    Conversion c;
-    Convert('A', MakeAbaLines({{"0100010990104000", 5}}), DefaultOptions(), c);
+    const Converted c = Convert('A', MakeAbaLines({{"0100010990104000", 5}}), DefaultOptions());
     ASSERT_TRUE(c.ok);
-    EXPECT_EQ(Columns(c.lines[1], 3, 18), "0100010990104000");
-    EXPECT_EQ(Columns(c.lines[1], 22, 31), "0000000005");
+    EXPECT_EQ(Cols(c.lines[1], 3, 18), "0100010990104000");
+    EXPECT_EQ(Cols(c.lines[1], 22, 31), "0000000005");
 }
 
 TEST(FixedWidthAsbDetail, PayerFieldsOfFastnetBusinessAreWrittenAsEnteredAndCutTo12) {
@@ -159,10 +111,9 @@ TEST(FixedWidthAsbDetail, PayerFieldsOfFastnetBusinessAreWrittenAsEnteredAndCutT
     options.PayerReference = "ref/2026 abc";
     options.PayerParticulars = "particulars-too-long";
     for (const char code : {'S', 'A', 'H'}) {
-        Conversion c;
-        Convert(code, MakeAbaLines({kSmith}), options, c);
+        const Converted c = Convert(code, MakeAbaLines({kSmith}), options);
         ASSERT_TRUE(c.ok);
-        const std::string payer = Columns(c.lines[1], 121, 156);
+        const std::string payer = Cols(c.lines[1], 121, 156);
         if (code == 'S') {
             EXPECT_EQ(payer,
                       "code-1      "
@@ -176,23 +127,23 @@ TEST(FixedWidthAsbDetail, PayerFieldsOfFastnetBusinessAreWrittenAsEnteredAndCutT
 }
 
 TEST(FixedWidthAsbDetail, StatementFieldsAreCleanedAndCut) {
-    Conversion c;
-    Convert('A',
-            MakeAbaLines({{"123456789012301", 100, "o'Brien, Mary-Jane & Sons Limited", "inv-2020/15 extra"}},
-                         {2020, 12, 31}, "Acme Payroll Ltd"),
-            DefaultOptions(), c);
+    const Converted c = Convert(
+        'A',
+        MakeAbaLines({{"123456789012301", 100, "o'Brien, Mary-Jane & Sons Limited", "inv-2020/15 extra"}},
+                     {2020, 12, 31}, "Acme Payroll Ltd"),
+        DefaultOptions());
     ASSERT_TRUE(c.ok);
     const std::string& detail = c.lines[1];
-    EXPECT_EQ(Columns(detail, 32, 51), "OBRIEN MARYJANE     ");
-    EXPECT_EQ(Columns(detail, 64, 75), Blanks(12));
-    EXPECT_EQ(Columns(detail, 76, 87), "INV202015   ");
-    EXPECT_EQ(Columns(detail, 88, 99), "ACME PAYROLL");
-    EXPECT_EQ(Columns(detail, 101, 120), "ACME PAYROLL LTD    ");
+    EXPECT_EQ(Cols(detail, 32, 51), "OBRIEN MARYJANE     ");
+    EXPECT_EQ(Cols(detail, 64, 75), Blanks(12));
+    EXPECT_EQ(Cols(detail, 76, 87), "INV202015   ");
+    EXPECT_EQ(Cols(detail, 88, 99), "ACME PAYROLL");
+    EXPECT_EQ(Cols(detail, 101, 120), "ACME PAYROLL LTD    ");
 }
 
 TEST(FixedWidthAsbTrailer, OnlyZeroAmountsGiveHeaderAndAllZeroTrailer) {
-    Conversion c;
-    Convert('A', MakeAbaLines({{"123456789012301", 0}, {"0100010990104000", 0}}), DefaultOptions(), c);
+    const Converted c =
+        Convert('A', MakeAbaLines({{"123456789012301", 0}, {"0100010990104000", 0}}), DefaultOptions());
     ASSERT_TRUE(c.ok);
     ASSERT_EQ(c.lines.size(), 2u);
     EXPECT_EQ(c.lines[1],
@@ -202,40 +153,38 @@ TEST(FixedWidthAsbTrailer, OnlyZeroAmountsGiveHeaderAndAllZeroTrailer) {
 }
 
 TEST(FixedWidthAsbTrailer, HashTotalKeepsItsRightmost11Digits) {
-    Conversion c;
     // 99999999999 + 00000000001 = 100000000000: twelve digits, the trailer keeps 00000000000.
-    Convert('S', MakeAbaLines({{"129999999999900", 100}, {"120000000000100", 100}}), DefaultOptions(), c);
+    const Converted c =
+        Convert('S', MakeAbaLines({{"129999999999900", 100}, {"120000000000100", 100}}), DefaultOptions());
     ASSERT_TRUE(c.ok);
-    EXPECT_EQ(Columns(c.lines.back(), 5, 15), "00000000000");
+    EXPECT_EQ(Cols(c.lines.back(), 5, 15), "00000000000");
 }
 
 TEST(FixedWidthAsbTrailer, AmountsOfAHundredMillionDollarsGrowTheirRecords) {
-    Conversion c;
-    Convert('H', MakeAbaLines({{"123456789012301", 10'000'000'000}}), DefaultOptions(), c);
+    const Converted c = Convert('H', MakeAbaLines({{"123456789012301", 10'000'000'000}}), DefaultOptions());
     ASSERT_TRUE(c.ok);
     ASSERT_EQ(c.lines.size(), 3u);
-    EXPECT_EQ(Columns(c.lines[1], 22, 32), "10000000000");
+    EXPECT_EQ(Cols(c.lines[1], 22, 32), "10000000000");
     EXPECT_EQ(c.lines[1].size(), 161u);
-    EXPECT_EQ(Columns(c.lines[1], 33, 41), "SMITH  CO");
-    EXPECT_EQ(Columns(c.lines[2], 22, 32), "10000000000");
+    EXPECT_EQ(Cols(c.lines[1], 33, 41), "SMITH  CO");
+    EXPECT_EQ(Cols(c.lines[2], 22, 32), "10000000000");
     EXPECT_EQ(c.lines[2].size(), 161u);
     EXPECT_EQ(c.lines[2].back(), '0');
-    EXPECT_TRUE(c.host.messages.empty());
+    EXPECT_TRUE(c.messages.empty());
 }
 
 TEST(FixedWidthAsbDetail, NegativeAmountIsOmittedAndLeftOutOfTheTrailer) {
-    Conversion c;
-    Convert('A', MakeAbaLines({kSmith, {"0100010990104000", -500}}), DefaultOptions(), c);
+    const Converted c = Convert('A', MakeAbaLines({kSmith, {"0100010990104000", -500}}), DefaultOptions());
     ASSERT_TRUE(c.ok);
     ASSERT_EQ(c.lines.size(), 3u);
-    EXPECT_EQ(Columns(c.lines[2], 5, 31), "34567890123" + Blanks(6) + "0000123450");
+    EXPECT_EQ(Cols(c.lines[2], 5, 31), "34567890123" + Blanks(6) + "0000123450");
 }
 
 TEST(AsbEpwCsv, HeaderSumsUpTheLinesThatFollowAndThereIsNoTrailer) {
     ConversionOptions options = DefaultOptions();
     options.BatchNo = "7";
-    Conversion c;
-    Convert('J', MakeAbaLines({kSmith, {"0100010990104000", 5}, {"123456789012301", 0}}), options, c);
+    const Converted c =
+        Convert('J', MakeAbaLines({kSmith, {"0100010990104000", 5}, {"123456789012301", 0}}), options);
     ASSERT_TRUE(c.ok);
     ASSERT_EQ(c.lines.size(), 3u);
     EXPECT_EQ(c.lines[0], "12,123113012345707,311220,\"ACME LTD\",\"34578880227\",1234.55,2");
@@ -248,29 +197,14 @@ TEST(AsbEpwCsv, HeaderSumsUpTheLinesThatFollowAndThereIsNoTrailer) {
 }
 
 TEST(AsbEpwCsv, WithoutPaymentsTheHeaderCountsNothing) {
-    Conversion c;
-    Convert('J', MakeAbaLines({}), DefaultOptions(), c);
+    const Converted c = Convert('J', MakeAbaLines({}), DefaultOptions());
     ASSERT_TRUE(c.ok);
     ASSERT_EQ(c.lines.size(), 1u);
     EXPECT_EQ(c.lines[0], "12,123113012345700,311220,\"\",\"00000000000\",0.00,0");
 }
 
 TEST(AsbBuilders, AnotherFormatCodeIsReportedAndGivesNothing) {
-    struct Case {
-        std::string (*builder)(TBankFile&);
-        const char* function;
-    };
-    const Case cases[] = {
-        {asb::Header, "GetHeaderText"}, {asb::Detail, "GetTextOut"}, {asb::Footer, "GetFooterText"}};
-    for (const Case& tc : cases) {
-        RecordingHost host;
-        TickingClock clock({2026, 12, 9}, {9, 30, 0, 0});
-        TBankFile bf(host, clock);
-        bf.FormatCode = 'G';
-        EXPECT_EQ(tc.builder(bf), "");
-        ASSERT_EQ(host.messages.size(), 1u);
-        EXPECT_EQ(host.messages[0].text, std::string(" An error has occurred in function ") + tc.function);
-    }
+    ExpectCodeOutsideFamilyIsReported({asb::Header, asb::Detail, asb::Footer}, 'G');
 }
 
 }  // namespace

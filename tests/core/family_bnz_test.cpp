@@ -3,55 +3,27 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
-#include "aba/aba_lines.h"
 #include "bankfile/bank_file.h"
 #include "bankfile/format_families.h"
-#include "recording_host.h"
-#include "util/clock.h"
-#include "util/text_lines.h"
+#include "conversion_fixture.h"
 
 namespace billpay {
 namespace {
 
-struct Payment {
-    std::string account;
-    std::int64_t cents;
-    std::string title = "Smith & Co.";
-    std::string reference = "INV 2020/15";
-};
+using namespace billpay::testing;
 
-// An ABA run with its parsed records attached, as validation leaves it.
+// Payments to Smith & Co. from ACME LTD, unless a payment says otherwise.
 AbaLines MakeRun(const std::vector<Payment>& payments, Date payDate = {2020, 12, 31},
                  const std::string& remitter = "ACME LTD") {
-    AbaLines lines = AbaLines::FromLines(std::vector<std::string>(payments.size() + 2, "record"));
-    TABAHeaderRecord header;
-    header.PayDate = payDate;
-    lines[0].record = header;
-    for (std::size_t i = 0; i < payments.size(); ++i) {
-        TABADetailRecord detail;
-        detail.CreditAccountNumber = payments[i].account;
-        detail.Amount = Money::FromCents(payments[i].cents);
-        detail.AccountTitle = payments[i].title;
-        detail.LodgementReference = payments[i].reference;
-        detail.RemitterName = remitter;
-        lines[i + 1].record = detail;
-    }
-    lines[payments.size() + 1].record = TABATrailerRecord{};
-    return lines;
+    return MakeAbaRun(
+        payments,
+        {.payDate = payDate, .remitter = remitter, .title = "Smith & Co.", .reference = "INV 2020/15"});
 }
-
-struct Converted {
-    bool ok = false;
-    std::vector<std::string> lines;
-    std::vector<RecordingHost::Message> messages;
-    std::string hashTotal;
-    std::string hashTotalText;
-};
 
 ConversionOptions Options(std::string batch = "", std::string preformat = "") {
     ConversionOptions options;
@@ -63,34 +35,11 @@ ConversionOptions Options(std::string batch = "", std::string preformat = "") {
 
 // Converted on 9 December 2026.
 Converted Convert(char code, const AbaLines& run, const ConversionOptions& options) {
-    RecordingHost host;
-    TickingClock clock(Date{2026, 12, 9}, TimeOfDay{9, 30, 0, 0});
-    TBankFile bf(host, clock);
-    TextLines out;
-    Converted result;
-    result.ok = bf.CreateBankFile(run, code, options, out);
-    result.lines = out.ToVector();
-    result.messages = host.messages;
-    result.hashTotal = bf.HashTotal;
-    result.hashTotalText = bf.HashTotalText;
-    return result;
-}
-
-// Columns from..to (1-based, inclusive) of a record.
-std::string Cols(const std::string& record, std::size_t from, std::size_t to) {
-    return record.substr(from - 1, to - from + 1);
+    return RunConversion(code, run, options, {2026, 12, 9});
 }
 
 std::vector<std::string> Fields(std::string_view line) {
-    std::vector<std::string> fields(1);
-    for (const char c : line) {
-        if (c == ',') {
-            fields.emplace_back();
-        } else {
-            fields.back() += c;
-        }
-    }
-    return fields;
+    return SplitFields(line, ',');
 }
 
 // ---- B: BNZ PC Diskette
@@ -290,21 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
 // ---- codes outside the family
 
 TEST(BnzFamily, UnknownCodeIsReportedByEachBuilder) {
-    RecordingHost host;
-    TickingClock clock(Date{2026, 12, 9}, TimeOfDay{9, 30, 0, 0});
-    TBankFile bf(host, clock);
-    bf.FormatCode = 'Q';
-    EXPECT_EQ(bnz::Header(bf), "");
-    EXPECT_EQ(bnz::Detail(bf), "");
-    EXPECT_EQ(bnz::Footer(bf), "");
-    const std::vector<std::string> expected{" An error has occurred in function GetHeaderText",
-                                            " An error has occurred in function GetTextOut",
-                                            " An error has occurred in function GetFooterText"};
-    ASSERT_EQ(host.messages.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(host.messages[i].text, expected[i]);
-        EXPECT_EQ(host.messages[i].icon, MessageIcon::Information);
-    }
+    ExpectCodeOutsideFamilyIsReported({bnz::Header, bnz::Detail, bnz::Footer}, 'Q');
 }
 
 }  // namespace

@@ -4,45 +4,27 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "aba/aba_lines.h"
 #include "bankfile/bank_file.h"
 #include "bankfile/format_families.h"
-#include "recording_host.h"
-#include "util/clock.h"
-#include "util/text_lines.h"
+#include "conversion_fixture.h"
 
 namespace billpay {
 namespace {
 
-struct Payment {
-    std::string account = "010123045678900";  // 01-0123-0456789-00
-    std::int64_t cents = 123450;
-    std::string title = "Smith & Co.";
-    std::string reference = "Wages Dec";
-};
+using namespace billpay::testing;
 
-// An ABA run with its parsed records attached, as validation leaves it.
+const Payment kWages{"010123045678900", 123450};  // 01-0123-0456789-00
+
+// Payments to Smith & Co. for "Wages Dec", paid on 31 December 2020.
 AbaLines MakeRun(const std::vector<Payment>& payments, const std::string& remitter = "ACME PAYROLL") {
-    AbaLines lines = AbaLines::FromLines(std::vector<std::string>(payments.size() + 2, "record"));
-    TABAHeaderRecord header;
-    header.PayDate = Date{2020, 12, 31};
-    lines[0].record = header;
-    for (std::size_t i = 0; i < payments.size(); ++i) {
-        TABADetailRecord detail;
-        detail.CreditAccountNumber = payments[i].account;
-        detail.Amount = Money::FromCents(payments[i].cents);
-        detail.AccountTitle = payments[i].title;
-        detail.LodgementReference = payments[i].reference;
-        detail.RemitterName = remitter;
-        lines[i + 1].record = detail;
-    }
-    lines[payments.size() + 1].record = TABATrailerRecord{};
-    return lines;
+    return MakeAbaRun(
+        payments,
+        {.payDate = {2020, 12, 31}, .remitter = remitter, .title = "Smith & Co.", .reference = "Wages Dec"});
 }
 
 struct Options {
@@ -52,27 +34,13 @@ struct Options {
     TimeOfDay time{9, 30, 0, 0};
 };
 
-struct Converted {
-    bool ok = false;
-    std::vector<std::string> lines;
-    std::vector<RecordingHost::Message> messages;
-};
-
 // Converted on 9 December 2026 (day 343 of the year).
 Converted Convert(char code, const AbaLines& run, const Options& o = {}) {
-    RecordingHost host;
-    TickingClock clock(Date{2026, 12, 9}, o.time);
-    TBankFile bf(host, clock);
     ConversionOptions options;
     options.DebitAccount = o.debitAccount;
     options.PreformatRef = o.preformat;
     options.Confidential = o.confidential;
-    TextLines out;
-    Converted result;
-    result.ok = bf.CreateBankFile(run, code, options, out);
-    result.lines = out.ToVector();
-    result.messages = host.messages;
-    return result;
+    return RunConversion(code, run, options, {2026, 12, 9}, o.time);
 }
 
 std::string Only(const Converted& c) {
@@ -83,15 +51,7 @@ std::string Only(const Converted& c) {
 }
 
 std::vector<std::string> Fields(std::string_view line) {
-    std::vector<std::string> fields(1);
-    for (const char c : line) {
-        if (c == '@') {
-            fields.emplace_back();
-        } else {
-            fields.back() += c;
-        }
-    }
-    return fields;
+    return SplitFields(line, '@');
 }
 
 std::size_t CountAt(const std::string& line) {
@@ -101,18 +61,10 @@ std::size_t CountAt(const std::string& line) {
 std::string At(int n) {
     return std::string(static_cast<std::size_t>(n), '@');
 }
-std::string Sp(int n) {
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
 
 bool AllDigits(std::string_view text) {
     return !text.empty() &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// Columns from..to (1-based, inclusive) of a record.
-std::string Cols(const std::string& record, std::size_t from, std::size_t to) {
-    return record.substr(from - 1, to - from + 1);
 }
 
 // "ACME PAYROLL" sums to 857; 9 December 2026 is day 343 of 2026.
@@ -123,7 +75,7 @@ constexpr std::string_view kReferencePrefix =
 // ---- E: Cash Direct Credit
 
 TEST(CitibankCashDirectCredit, Line) {
-    const std::string line = Only(Convert('E', MakeRun({Payment{}}), {.preformat = "pay-run 12, dec"}));
+    const std::string line = Only(Convert('E', MakeRun({kWages}), {.preformat = "pay-run 12, dec"}));
     ASSERT_EQ(CountAt(line), 45u);
     const auto fields = Fields(line);
     ASSERT_EQ(fields.size(), 46u);
@@ -138,7 +90,7 @@ TEST(CitibankCashDirectCredit, Line) {
 }
 
 TEST(CitibankCashDirectCredit, PreformatReferenceIsCutToSixteen) {
-    const std::string line = Only(Convert('E', MakeRun({Payment{}}), {.preformat = "abc-def ghi jkl mno"}));
+    const std::string line = Only(Convert('E', MakeRun({kWages}), {.preformat = "abc-def ghi jkl mno"}));
     EXPECT_EQ(Fields(line)[43], "ABCDEF GHI JKL M");
 }
 
@@ -150,7 +102,7 @@ TEST(CitibankCashDirectCredit, BankNameOfTheCreditAccount) {
     for (const Case& c :
          {Case{"010123045678900", "ANZ"}, Case{"030123045678900", "WESTPAC  SUPERBANK"},
           Case{"040123045678900", ""}, Case{"3890000123456700", "KIWIBANK"}, Case{"390123045678900", ""}}) {
-        Payment payment;
+        Payment payment = kWages;
         payment.account = c.account;
         const auto fields = Fields(Only(Convert('E', MakeRun({payment}))));
         ASSERT_EQ(fields.size(), 46u) << c.account;
@@ -159,7 +111,7 @@ TEST(CitibankCashDirectCredit, BankNameOfTheCreditAccount) {
 }
 
 TEST(CitibankCashDirectCredit, AmountAndAccountForms) {
-    Payment payment;
+    Payment payment = kWages;
     payment.cents = 75;
     payment.account = "3890000123456701";
     const auto fields = Fields(Only(Convert('E', MakeRun({payment}))));
@@ -168,7 +120,7 @@ TEST(CitibankCashDirectCredit, AmountAndAccountForms) {
 }
 
 TEST(CitibankCashDirectCredit, BlankPayeeDetailsLeaveAnEmptyField) {
-    Payment payment;
+    Payment payment = kWages;
     payment.reference = "";
     const std::string line = Only(Convert('E', MakeRun({payment}, "")));
     EXPECT_EQ(CountAt(line), 45u);
@@ -182,7 +134,7 @@ TEST(CitibankCashDirectCredit, BlankPayeeDetailsLeaveAnEmptyField) {
 }
 
 TEST(CitibankCashDirectCredit, ConsecutiveDetailsGetDifferentReferences) {
-    const Converted c = Convert('E', MakeRun({Payment{}, Payment{}, Payment{}}), {.time = {0, 0, 0, 0}});
+    const Converted c = Convert('E', MakeRun({kWages, kWages, kWages}), {.time = {0, 0, 0, 0}});
     ASSERT_TRUE(c.ok);
     ASSERT_EQ(c.lines.size(), 3u);
     std::vector<std::string> references;
@@ -195,38 +147,38 @@ TEST(CitibankCashDirectCredit, ConsecutiveDetailsGetDifferentReferences) {
 // ---- F: Paylink Direct Credit
 
 TEST(CitibankPaylink, Line) {
-    const std::string line = Only(Convert('F', MakeRun({Payment{}})));
+    const std::string line = Only(Convert('F', MakeRun({kWages})));
     ASSERT_EQ(line.size(), 130u);
     EXPECT_EQ(line,
               "CHUC/OR"
               "SMITH  CO" +
-                  Sp(21) + Sp(8) + "1234.50" + "ACME PAYROLL" + Sp(12) + "WAGES DEC" + Sp(2) +
-                  "0101230456789000" + Sp(19) + "31/12/20");
+                  Blanks(21) + Blanks(8) + "1234.50" + "ACME PAYROLL" + Blanks(12) + "WAGES DEC" + Blanks(2) +
+                  "0101230456789000" + Blanks(19) + "31/12/20");
 }
 
 TEST(CitibankPaylink, ColumnsOfAnUnusualDetail) {
-    Payment payment;
+    Payment payment = kWages;
     payment.cents = 1230;
     payment.title = "Wiremu Ngata Family Trust Account";  // 32 characters are kept by the ABA record
     payment.reference = "";
     const std::string line = Only(Convert('F', MakeRun({payment}, "")));
     ASSERT_EQ(line.size(), 130u);
     EXPECT_EQ(Cols(line, 8, 37), "WIREMU NGATA FAMILY TRUST ACCO");
-    EXPECT_EQ(Cols(line, 38, 52), Sp(10) + "12.30");
-    EXPECT_EQ(Cols(line, 53, 87), "-" + Sp(34));  // no payee details at all
+    EXPECT_EQ(Cols(line, 38, 52), Blanks(10) + "12.30");
+    EXPECT_EQ(Cols(line, 53, 87), "-" + Blanks(34));  // no payee details at all
 }
 
 TEST(CitibankPaylink, PayeeReferenceIsElevenCharacters) {
-    Payment payment;
+    Payment payment = kWages;
     payment.reference = "inv-2020/15 extra";
     const std::string line = Only(Convert('F', MakeRun({payment})));
-    EXPECT_EQ(Cols(line, 53, 87), "ACME PAYROLL" + Sp(12) + "INV202015" + Sp(2));
+    EXPECT_EQ(Cols(line, 53, 87), "ACME PAYROLL" + Blanks(12) + "INV202015" + Blanks(2));
 }
 
 // ---- L: Payroll
 
 TEST(CitibankPayroll, Line) {
-    const std::string line = Only(Convert('L', MakeRun({Payment{}}), {.confidential = true}));
+    const std::string line = Only(Convert('L', MakeRun({kWages}), {.confidential = true}));
     EXPECT_EQ(CountAt(line), 112u);
     EXPECT_EQ(Fields(line).size(), 113u);
     EXPECT_EQ(line,
@@ -236,7 +188,7 @@ TEST(CitibankPayroll, Line) {
 }
 
 TEST(CitibankPayroll, UntickedAndBlankFields) {
-    Payment payment;
+    Payment payment = kWages;
     payment.reference = "";
     payment.cents = 5;
     payment.account = "3890000123456701";
@@ -271,27 +223,28 @@ VLine SplitV(const std::string& line) {
 }
 
 TEST(CitibankCitiDirect, Line) {
-    const std::string line = Only(Convert('V', MakeRun({Payment{}})));
+    const std::string line = Only(Convert('V', MakeRun({kWages})));
     const VLine v = SplitV(line);
     EXPECT_EQ(v.head,
               "PDCC/OR"
               "SMITH  CO" +
-                  Sp(61) + Sp(150) + Sp(8) + "1234.50");
+                  Blanks(61) + Blanks(150) + Blanks(8) + "1234.50");
     EXPECT_EQ(v.reference.substr(0, kReferencePrefix.size()), kReferencePrefix);
     EXPECT_TRUE(AllDigits(v.reference)) << v.reference;
-    EXPECT_EQ(v.tail, "ACME PAYROLL LTD" + Sp(19) + "ACME PAYROLL" + Sp(12) + "WAGES DEC" + Sp(2) + Sp(35) +
-                          "0101230456789000" + Sp(19) + "31/12/2020" + "12345" + Sp(5) + "NZD");
+    EXPECT_EQ(v.tail, "ACME PAYROLL LTD" + Blanks(19) + "ACME PAYROLL" + Blanks(12) + "WAGES DEC" +
+                          Blanks(2) + Blanks(35) + "0101230456789000" + Blanks(19) + "31/12/2020" + "12345" +
+                          Blanks(5) + "NZD");
 }
 
 TEST(CitibankCitiDirect, BlankPayeeDetailsAndLongOrderingPartyName) {
-    Payment payment;
+    Payment payment = kWages;
     payment.reference = "";
     const std::string line = Only(Convert(
         'V', MakeRun({payment}, ""),
         {.preformat = "The Acme Payroll & Accounting Services Company", .debitAccount = "1234567890"}));
     const VLine v = SplitV(line);
     EXPECT_EQ(v.tail.substr(0, 35), "THE ACME PAYROLL  ACCOUNTING SERVIC");
-    EXPECT_EQ(v.tail.substr(35, 35), "-" + Sp(34));
+    EXPECT_EQ(v.tail.substr(35, 35), "-" + Blanks(34));
     EXPECT_EQ(v.tail.substr(70 + 35 + 16 + 19 + 10, 10), "1234567890");
 }
 
@@ -299,7 +252,7 @@ TEST(CitibankCitiDirect, LineLengthFollowsTheTimeCode) {
     // At midnight the time code is one digit, which V drops: a 9-digit
     // reference and a 414-character line. The next detail waits until the
     // shortened time code changes.
-    const Converted midnight = Convert('V', MakeRun({Payment{}, Payment{}}), {.time = {0, 0, 0, 0}});
+    const Converted midnight = Convert('V', MakeRun({kWages, kWages}), {.time = {0, 0, 0, 0}});
     ASSERT_TRUE(midnight.ok);
     ASSERT_EQ(midnight.lines.size(), 2u);
     EXPECT_EQ(midnight.lines[0].size(), 414u);
@@ -308,7 +261,7 @@ TEST(CitibankCitiDirect, LineLengthFollowsTheTimeCode) {
     EXPECT_EQ(midnight.lines[1].size(), 415u);
 
     // 23:59:59.00 is the seven-digit time code 8639900.
-    const std::string late = Only(Convert('V', MakeRun({Payment{}}), {.time = {23, 59, 59, 0}}));
+    const std::string late = Only(Convert('V', MakeRun({kWages}), {.time = {23, 59, 59, 0}}));
     EXPECT_EQ(late.size(), 420u);
     EXPECT_EQ(SplitV(late).reference, std::string(kReferencePrefix) + "863990");
 }
@@ -325,21 +278,7 @@ TEST(CitibankFamily, NoHeaderOrTrailerEvenWithoutDetails) {
 }
 
 TEST(CitibankFamily, UnknownCodeIsReportedByEachBuilder) {
-    RecordingHost host;
-    TickingClock clock(Date{2026, 12, 9}, TimeOfDay{9, 30, 0, 0});
-    TBankFile bf(host, clock);
-    bf.FormatCode = 'Q';
-    EXPECT_EQ(citibank::Header(bf), "");
-    EXPECT_EQ(citibank::Detail(bf), "");
-    EXPECT_EQ(citibank::Footer(bf), "");
-    const std::vector<std::string> expected{" An error has occurred in function GetHeaderText",
-                                            " An error has occurred in function GetTextOut",
-                                            " An error has occurred in function GetFooterText"};
-    ASSERT_EQ(host.messages.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(host.messages[i].text, expected[i]);
-        EXPECT_EQ(host.messages[i].icon, MessageIcon::Information);
-    }
+    ExpectCodeOutsideFamilyIsReported({citibank::Header, citibank::Detail, citibank::Footer}, 'Q');
 }
 
 }  // namespace

@@ -5,72 +5,25 @@
 #include <string>
 #include <vector>
 
-#include "aba/aba_lines.h"
 #include "bankfile/bank_file.h"
 #include "bankfile/format_families.h"
-#include "recording_host.h"
-#include "util/clock.h"
+#include "conversion_fixture.h"
 #include "util/text.h"
-#include "util/text_lines.h"
 
 namespace billpay {
 namespace {
 
-struct Payment {
-    std::string account;
-    std::int64_t cents;
-    std::string title = "J Smith";
-    std::string reference = "Wages Dec";
-};
+using namespace billpay::testing;
 
-// An ABA run with its parsed records attached, as validation leaves it.
+// Payments to J Smith for "Wages Dec", paid on 25 December 2024 unless given.
 AbaLines MakeRun(const std::vector<Payment>& payments, const std::string& remitter = "ACME PAYROLL",
                  Date payDate = {2024, 12, 25}) {
-    std::vector<std::string> texts(payments.size() + 2, "record");
-    AbaLines lines = AbaLines::FromLines(texts);
-    TABAHeaderRecord header;
-    header.PayDate = payDate;
-    lines[0].record = header;
-    for (std::size_t i = 0; i < payments.size(); ++i) {
-        TABADetailRecord detail;
-        detail.CreditAccountNumber = payments[i].account;
-        detail.Amount = Money::FromCents(payments[i].cents);
-        detail.AccountTitle = payments[i].title;
-        detail.LodgementReference = payments[i].reference;
-        detail.RemitterName = remitter;
-        lines[i + 1].record = detail;
-    }
-    lines[payments.size() + 1].record = TABATrailerRecord{};
-    return lines;
+    return MakeAbaRun(payments, {.payDate = payDate, .remitter = remitter});
 }
 
-struct Converted {
-    bool ok = false;
-    std::vector<std::string> lines;
-    std::vector<std::string> messages;
-};
-
+// Converted on 10 December 2026 at 9:30.
 Converted Convert(char code, const AbaLines& run, const std::string& debitAccount = "123456789012") {
-    RecordingHost host;
-    TickingClock clock(Date{2026, 12, 10}, TimeOfDay{9, 30, 0, 0});
-    TBankFile bf(host, clock);
-    ConversionOptions options;
-    options.DebitAccount = debitAccount;
-    TextLines out;
-    Converted result;
-    result.ok = bf.CreateBankFile(run, code, options, out);
-    result.lines = out.ToVector();
-    for (const RecordingHost::Message& m : host.messages) result.messages.push_back(m.text);
-    return result;
-}
-
-// Columns from..to (1-based, inclusive) of a record.
-std::string Cols(const std::string& rec, int from, int to) {
-    return SubText(rec, from, to);
-}
-
-std::string Spaces(int n) {
-    return std::string(static_cast<std::size_t>(n), ' ');
+    return RunConversion(code, run, DebitAndBatch(debitAccount), {2026, 12, 10});
 }
 
 const Payment kExample{"010123045678900", 123450};
@@ -95,7 +48,7 @@ TEST(HsbcBulk, HeaderCarriesPayDateAndTheMomentOfConversion) {
               "H 20241225"
               "20261210"
               "093000" +
-                  Spaces(96));
+                  Blanks(96));
 }
 
 TEST(HsbcBulk, DetailColumns) {
@@ -103,15 +56,15 @@ TEST(HsbcBulk, DetailColumns) {
     ASSERT_TRUE(c.ok);
     const std::string& d = c.lines[1];
     EXPECT_EQ(Cols(d, 1, 2), "D ");
-    EXPECT_EQ(Cols(d, 3, 37), "J SMITH" + Spaces(28));
+    EXPECT_EQ(Cols(d, 3, 37), "J SMITH" + Blanks(28));
     EXPECT_EQ(Cols(d, 38, 53), "0101230456789000");
-    EXPECT_EQ(Cols(d, 54, 56), Spaces(3));
+    EXPECT_EQ(Cols(d, 54, 56), Blanks(3));
     EXPECT_EQ(Cols(d, 57, 58), "50");
     EXPECT_EQ(Cols(d, 59, 73), "000000000123450");
     EXPECT_EQ(Cols(d, 74, 85), "ACME PAYROLL");  // first 12 characters of the remitter name
-    EXPECT_EQ(Cols(d, 86, 97), Spaces(12));
+    EXPECT_EQ(Cols(d, 86, 97), Blanks(12));
     EXPECT_EQ(Cols(d, 98, 109), "WAGES DEC   ");
-    EXPECT_EQ(Cols(d, 110, 120), Spaces(11));
+    EXPECT_EQ(Cols(d, 110, 120), Blanks(11));
 }
 
 TEST(HsbcBulk, DetailFieldsAreCleanedFilledAndCut) {
@@ -122,7 +75,7 @@ TEST(HsbcBulk, DetailFieldsAreCleanedFilledAndCut) {
     const std::string& d = c.lines[1];
     ASSERT_EQ(d.size(), 120u);
     // The title is held to 32 characters; cleaning drops the punctuation.
-    EXPECT_EQ(Cols(d, 3, 37), "OBRIEN MARYJANE  SONS LIMITE" + Spaces(7));
+    EXPECT_EQ(Cols(d, 3, 37), "OBRIEN MARYJANE  SONS LIMITE" + Blanks(7));
     EXPECT_EQ(Cols(d, 38, 53), "1231130123457001");  // a 16-digit account unchanged
     EXPECT_EQ(Cols(d, 59, 73), "000000000000005");
     EXPECT_EQ(Cols(d, 74, 85), "SMITH  CO   ");
@@ -137,7 +90,7 @@ TEST(HsbcBulk, TrailerOfTheWorkedExample) {
               "6789"
               "000000000123450"
               "0001" +
-                  Spaces(96));
+                  Blanks(96));
 }
 
 TEST(HsbcBulk, TrailerHashCountAndTotal) {
@@ -172,7 +125,7 @@ TEST(HsbcBulk, NoDetailsGivesHeaderAndZeroTrailer) {
               "0000"
               "000000000000000"
               "0000" +
-                  Spaces(96));
+                  Blanks(96));
 }
 
 // ---------------------------------------------------------------- X
@@ -190,9 +143,9 @@ TEST(HsbcBatch, HeaderColumns) {
               "00000000001234.50");
     EXPECT_EQ(Cols(h, 46, 53), "20241225");
     EXPECT_EQ(Cols(h, 54, 56), "APO");
-    EXPECT_EQ(Cols(h, 57, 80), Spaces(24));
+    EXPECT_EQ(Cols(h, 57, 80), Blanks(24));
     EXPECT_EQ(Cols(h, 81, 81), "A");
-    EXPECT_EQ(Cols(h, 82, 134), Spaces(53));
+    EXPECT_EQ(Cols(h, 82, 134), Blanks(53));
     EXPECT_EQ(Cols(h, 135, 135), "1");
 }
 
@@ -213,17 +166,17 @@ TEST(HsbcBatch, DetailColumns) {
     const std::string& d = c.lines[1];
     ASSERT_EQ(d.size(), 135u);
     EXPECT_EQ(Cols(d, 1, 1), "2");
-    EXPECT_EQ(Cols(d, 2, 13), Spaces(11) + "4");  // one detail: the counting pass used 3
+    EXPECT_EQ(Cols(d, 2, 13), Blanks(11) + "4");  // one detail: the counting pass used 3
     EXPECT_EQ(Cols(d, 14, 17), "ANZD");
     EXPECT_EQ(Cols(d, 18, 33), "0000000001234.50");
-    EXPECT_EQ(Cols(d, 34, 41), Spaces(8));
+    EXPECT_EQ(Cols(d, 34, 41), Blanks(8));
     EXPECT_EQ(Cols(d, 42, 47), "010123");
-    EXPECT_EQ(Cols(d, 48, 49), Spaces(2));
-    EXPECT_EQ(Cols(d, 50, 69), "0101230456789000" + Spaces(4));
-    EXPECT_EQ(Cols(d, 70, 77), Spaces(8));
-    EXPECT_EQ(Cols(d, 78, 97), "J SMITH" + Spaces(13));
+    EXPECT_EQ(Cols(d, 48, 49), Blanks(2));
+    EXPECT_EQ(Cols(d, 50, 69), "0101230456789000" + Blanks(4));
+    EXPECT_EQ(Cols(d, 70, 77), Blanks(8));
+    EXPECT_EQ(Cols(d, 78, 97), "J SMITH" + Blanks(13));
     EXPECT_EQ(Cols(d, 98, 109), "   WAGES DEC");
-    EXPECT_EQ(Cols(d, 110, 135), Spaces(26));
+    EXPECT_EQ(Cols(d, 110, 135), Blanks(26));
 }
 
 TEST(HsbcBatch, DetailFieldsAreCleanedFilledAndCut) {
@@ -234,9 +187,9 @@ TEST(HsbcBatch, DetailFieldsAreCleanedFilledAndCut) {
     ASSERT_EQ(d.size(), 135u);
     EXPECT_EQ(Cols(d, 18, 33), "0000000000000.05");
     EXPECT_EQ(Cols(d, 42, 47), "123113");
-    EXPECT_EQ(Cols(d, 50, 69), "1231130123457001" + Spaces(4));  // a 16-digit account unchanged
+    EXPECT_EQ(Cols(d, 50, 69), "1231130123457001" + Blanks(4));  // a 16-digit account unchanged
     // Cut to 20 before cleaning: "o'Brien, Mary-Jane &" loses its punctuation.
-    EXPECT_EQ(Cols(d, 78, 97), "OBRIEN MARYJANE" + Spaces(5));
+    EXPECT_EQ(Cols(d, 78, 97), "OBRIEN MARYJANE" + Blanks(5));
     EXPECT_EQ(Cols(d, 98, 109), "   INV202015");  // right-aligned
 }
 
@@ -252,8 +205,8 @@ TEST(HsbcBatch, SequenceNumbersContinueAfterTheCountingPass) {
     const Converted gap = Convert('X', MakeRun({kExample, {"010123000045600", 0}, kExample}));
     ASSERT_TRUE(gap.ok);
     ASSERT_EQ(gap.lines.size(), 3u);
-    EXPECT_EQ(Cols(gap.lines[1], 2, 13), Spaces(11) + "6");
-    EXPECT_EQ(Cols(gap.lines[2], 2, 13), Spaces(11) + "8");
+    EXPECT_EQ(Cols(gap.lines[1], 2, 13), Blanks(11) + "6");
+    EXPECT_EQ(Cols(gap.lines[2], 2, 13), Blanks(11) + "8");
 }
 
 TEST(HsbcBatch, NoDetailsGivesHeaderAlone) {
@@ -268,17 +221,7 @@ TEST(HsbcBatch, NoDetailsGivesHeaderAlone) {
 // ---------------------------------------------------------------- other codes
 
 TEST(HsbcBuilders, ReportACodeWithoutACase) {
-    RecordingHost host;
-    TickingClock clock(Date{2026, 12, 10}, TimeOfDay{9, 30, 0, 0});
-    TBankFile bf(host, clock);
-    bf.FormatCode = 'N';
-    EXPECT_EQ(hsbc::Header(bf), "");
-    EXPECT_EQ(hsbc::Detail(bf), "");
-    EXPECT_EQ(hsbc::Footer(bf), "");
-    ASSERT_EQ(host.messages.size(), 3u);
-    EXPECT_EQ(host.messages[0].text, " An error has occurred in function GetHeaderText");
-    EXPECT_EQ(host.messages[1].text, " An error has occurred in function GetTextOut");
-    EXPECT_EQ(host.messages[2].text, " An error has occurred in function GetFooterText");
+    ExpectCodeOutsideFamilyIsReported({hsbc::Header, hsbc::Detail, hsbc::Footer}, 'N');
 }
 
 }  // namespace

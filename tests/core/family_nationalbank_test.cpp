@@ -5,74 +5,25 @@
 #include <string>
 #include <vector>
 
-#include "aba/aba_lines.h"
 #include "bankfile/bank_file.h"
 #include "bankfile/format_families.h"
-#include "recording_host.h"
-#include "util/clock.h"
-#include "util/text.h"
-#include "util/text_lines.h"
+#include "conversion_fixture.h"
 
 namespace billpay {
 namespace {
 
-struct Payment {
-    std::string account;
-    std::int64_t cents;
-    std::string title = "J Smith";
-    std::string reference = "Wages Dec";
-};
+using namespace billpay::testing;
 
-// An ABA run with its parsed records attached, as validation leaves it.
+// Payments to J Smith for "Wages Dec", paid on 25 December 2024 unless given.
 AbaLines MakeRun(const std::vector<Payment>& payments, const std::string& remitter = "ACME PAYROLL",
                  Date payDate = {2024, 12, 25}) {
-    std::vector<std::string> texts(payments.size() + 2, "record");
-    AbaLines lines = AbaLines::FromLines(texts);
-    TABAHeaderRecord header;
-    header.PayDate = payDate;
-    lines[0].record = header;
-    for (std::size_t i = 0; i < payments.size(); ++i) {
-        TABADetailRecord detail;
-        detail.CreditAccountNumber = payments[i].account;
-        detail.Amount = Money::FromCents(payments[i].cents);
-        detail.AccountTitle = payments[i].title;
-        detail.LodgementReference = payments[i].reference;
-        detail.RemitterName = remitter;
-        lines[i + 1].record = detail;
-    }
-    lines[payments.size() + 1].record = TABATrailerRecord{};
-    return lines;
+    return MakeAbaRun(payments, {.payDate = payDate, .remitter = remitter});
 }
 
-struct Converted {
-    bool ok = false;
-    std::vector<std::string> lines;
-    std::vector<std::string> messages;
-};
-
+// Converted on 10 December 2026 at 9:30.
 Converted Convert(char code, const AbaLines& run, const std::string& debitAccount = "123456001234500",
                   const std::string& batchNo = "7") {
-    RecordingHost host;
-    TickingClock clock(Date{2026, 12, 10}, TimeOfDay{9, 30, 0, 0});
-    TBankFile bf(host, clock);
-    ConversionOptions options;
-    options.DebitAccount = debitAccount;
-    options.BatchNo = batchNo;
-    TextLines out;
-    Converted result;
-    result.ok = bf.CreateBankFile(run, code, options, out);
-    result.lines = out.ToVector();
-    for (const RecordingHost::Message& m : host.messages) result.messages.push_back(m.text);
-    return result;
-}
-
-// Columns from..to (1-based, inclusive) of a record.
-std::string Cols(const std::string& rec, int from, int to) {
-    return SubText(rec, from, to);
-}
-
-std::string Spaces(int n) {
-    return std::string(static_cast<std::size_t>(n), ' ');
+    return RunConversion(code, run, DebitAndBatch(debitAccount, batchNo), {2026, 12, 10});
 }
 
 const Payment kExample{"010123045678900", 123450};
@@ -90,7 +41,7 @@ TEST(NationalDiskette, RecordLengths) {
 }
 
 TEST(NationalDiskette, HeaderOfTheWorkedExample) {
-    const std::string expected = "12123456001234507 251224" + Spaces(7) + "ACME PAYROLL" + Spaces(8);
+    const std::string expected = "12123456001234507 251224" + Blanks(7) + "ACME PAYROLL" + Blanks(8);
     // The debit account's suffix is not written, so a three-digit suffix changes nothing.
     for (const std::string account : {"123456001234500", "1234560012345001"}) {
         const Converted c = Convert('M', MakeRun({kExample}), account);
@@ -104,9 +55,9 @@ TEST(NationalDiskette, HeaderBatchNumberAndRemitterName) {
         std::string batch, remitter, columns16to17, columns32to51;
     };
     const std::vector<Case> cases = {
-        {"7", "ACME PAYROLL", "07", "ACME PAYROLL" + Spaces(8)},
-        {"12", "Smith & Co.", "12", "SMITH  CO" + Spaces(11)},
-        {"99", "Acme Payroll Services", "99", "ACME PAYROLL SER" + Spaces(4)},  // held to 16
+        {"7", "ACME PAYROLL", "07", "ACME PAYROLL" + Blanks(8)},
+        {"12", "Smith & Co.", "12", "SMITH  CO" + Blanks(11)},
+        {"99", "Acme Payroll Services", "99", "ACME PAYROLL SER" + Blanks(4)},  // held to 16
     };
     for (const Case& tc : cases) {
         const Converted c = Convert('M', MakeRun({kExample}, tc.remitter), "123456001234500", tc.batch);
@@ -126,14 +77,14 @@ TEST(NationalDiskette, DetailColumns) {
     EXPECT_EQ(Cols(d, 3, 18), "010123045678900 ");
     EXPECT_EQ(Cols(d, 19, 21), "050");
     EXPECT_EQ(Cols(d, 22, 31), "0000123450");
-    EXPECT_EQ(Cols(d, 32, 51), "J SMITH" + Spaces(13));
+    EXPECT_EQ(Cols(d, 32, 51), "J SMITH" + Blanks(13));
     EXPECT_EQ(Cols(d, 52, 63), "000000000000");
-    EXPECT_EQ(Cols(d, 64, 75), Spaces(12));
+    EXPECT_EQ(Cols(d, 64, 75), Blanks(12));
     EXPECT_EQ(Cols(d, 76, 87), "WAGES DEC   ");
     EXPECT_EQ(Cols(d, 88, 99), "ACME PAYROLL");
     EXPECT_EQ(Cols(d, 100, 100), " ");
-    EXPECT_EQ(Cols(d, 101, 120), "ACME PAYROLL" + Spaces(8));
-    EXPECT_EQ(Cols(d, 121, 155), Spaces(35));
+    EXPECT_EQ(Cols(d, 101, 120), "ACME PAYROLL" + Blanks(8));
+    EXPECT_EQ(Cols(d, 121, 155), Blanks(35));
     EXPECT_EQ(Cols(d, 156, 156), ".");
 }
 
@@ -147,10 +98,10 @@ TEST(NationalDiskette, DetailFieldsAreCleanedFilledAndCut) {
     EXPECT_EQ(Cols(d, 3, 18), "1231130123457001");  // a 16-digit account unchanged
     EXPECT_EQ(Cols(d, 22, 31), "0000000005");
     // Cut to 20 before cleaning: "o'Brien, Mary-Jane &" loses its punctuation.
-    EXPECT_EQ(Cols(d, 32, 51), "OBRIEN MARYJANE" + Spaces(5));
+    EXPECT_EQ(Cols(d, 32, 51), "OBRIEN MARYJANE" + Blanks(5));
     EXPECT_EQ(Cols(d, 76, 87), "INV202015   ");
     EXPECT_EQ(Cols(d, 88, 99), "SMITH  CO   ");
-    EXPECT_EQ(Cols(d, 101, 120), "SMITH  CO" + Spaces(11));
+    EXPECT_EQ(Cols(d, 101, 120), "SMITH  CO" + Blanks(11));
     EXPECT_EQ(Cols(d, 156, 156), ".");
 }
 
@@ -164,21 +115,21 @@ TEST(NationalDiskette, TrailerHashAndTotal) {
         {{kExample},
          "1399"
          "01230456789" +
-             Spaces(6) + "0000123450"},
+             Blanks(6) + "0000123450"},
         // A sum of 12 digits keeps its rightmost 11.
         {{{"019999999999900", 1}, {"019999999999900", 1}},
          "1399"
          "99999999998" +
-             Spaces(6) + "0000000002"},
+             Blanks(6) + "0000000002"},
         // Zero and negative amounts stay out of both totals.
         {{{"010000000000100", 0}, {"010000000000200", 7}, {"010000000000300", -7}},
          "1399"
          "00000000002" +
-             Spaces(6) + "0000000007"},
+             Blanks(6) + "0000000007"},
         {{},
          "1399"
          "00000000000" +
-             Spaces(6) + "0000000000"},
+             Blanks(6) + "0000000000"},
     };
     for (const Case& tc : cases) {
         const Converted c = Convert('M', MakeRun(tc.payments));
@@ -231,17 +182,8 @@ TEST(NationalDirectLink, OnlyWrittenDetailsMakeLines) {
 // ---------------------------------------------------------------- other codes
 
 TEST(NationalBuilders, ReportACodeWithoutACase) {
-    RecordingHost host;
-    TickingClock clock(Date{2026, 12, 10}, TimeOfDay{9, 30, 0, 0});
-    TBankFile bf(host, clock);
-    bf.FormatCode = 'X';
-    EXPECT_EQ(nationalbank::Header(bf), "");
-    EXPECT_EQ(nationalbank::Detail(bf), "");
-    EXPECT_EQ(nationalbank::Footer(bf), "");
-    ASSERT_EQ(host.messages.size(), 3u);
-    EXPECT_EQ(host.messages[0].text, " An error has occurred in function GetHeaderText");
-    EXPECT_EQ(host.messages[1].text, " An error has occurred in function GetTextOut");
-    EXPECT_EQ(host.messages[2].text, " An error has occurred in function GetFooterText");
+    ExpectCodeOutsideFamilyIsReported({nationalbank::Header, nationalbank::Detail, nationalbank::Footer},
+                                      'X');
 }
 
 }  // namespace

@@ -2,96 +2,29 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "aba/aba_lines.h"
-#include "aba/records.h"
 #include "bankfile/bank_file.h"
 #include "bankfile/format_families.h"
-#include "recording_host.h"
-#include "util/clock.h"
-#include "util/date.h"
-#include "util/money.h"
-#include "util/text_lines.h"
+#include "conversion_fixture.h"
 
 namespace billpay {
 namespace {
 
-struct Payment {
-    std::string account;  // digits only
-    std::int64_t cents;
-    std::string title = "J Smith";
-    std::string reference = "Wages Dec";
-};
+using namespace billpay::testing;
 
-// An ABA file as validation leaves it: header, details (each carrying the
-// first detail's remitter name), trailer.
+// Payments to J Smith for "Wages Dec" (transaction code 50), each detail
+// carrying the run's remitter name.
 AbaLines MakeLines(const std::vector<Payment>& payments, Date payDate = {2024, 12, 25},
                    const std::string& remitter = "ACME PAYROLL") {
-    std::vector<std::string> texts(payments.size() + 2, "record");
-    AbaLines lines = AbaLines::FromLines(texts);
-    TABAHeaderRecord header;
-    header.PayDate = payDate;
-    lines[0].record = header;
-    for (std::size_t i = 0; i < payments.size(); ++i) {
-        TABADetailRecord detail;
-        detail.CreditAccountNumber = payments[i].account;
-        detail.TransactionCode = "50";
-        detail.Amount = Money::FromCents(payments[i].cents);
-        detail.AccountTitle = payments[i].title;
-        detail.LodgementReference = payments[i].reference;
-        detail.RemitterName = remitter;
-        lines[i + 1].record = detail;
-    }
-    lines[payments.size() + 1].record = TABATrailerRecord{};
-    return lines;
+    return MakeAbaRun(payments, {.payDate = payDate, .remitter = remitter, .transactionCode = "50"});
 }
 
-std::vector<std::string> MessageTexts(const RecordingHost& host) {
-    std::vector<std::string> texts;
-    for (const RecordingHost::Message& m : host.messages) texts.push_back(m.text);
-    return texts;
-}
-
-struct Converted {
-    bool ok = false;
-    std::vector<std::string> lines;
-    std::vector<std::string> messages;
-};
-
+// Converted on 10 December 2026 at 9:30.
 Converted Convert(char code, const AbaLines& lines, const std::string& batch = "7",
                   const std::string& debitAccount = "123456001234500") {
-    RecordingHost host;
-    TickingClock clock(Date{2026, 12, 10}, TimeOfDay{9, 30, 0, 0});
-    TBankFile bf(host, clock);
-    ConversionOptions options;
-    options.DebitAccount = debitAccount;
-    options.BatchNo = batch;
-    TextLines out;
-    Converted result;
-    result.ok = bf.CreateBankFile(lines, code, options, out);
-    result.lines = out.ToVector();
-    result.messages = MessageTexts(host);
-    return result;
-}
-
-// Columns from-to (1-based, inclusive) of a record.
-std::string Cols(const std::string& record, int from, int to) {
-    return record.substr(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(to - from + 1));
-}
-
-std::string Blanks(int n) {
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
-
-// The expected record: its fields in column order.
-std::string Fields(std::initializer_list<std::string> fields) {
-    std::string record;
-    for (const std::string& field : fields) record += field;
-    return record;
+    return RunConversion(code, lines, DebitAndBatch(debitAccount, batch), {2026, 12, 10});
 }
 
 const Payment kSmith{"010123045678900", 123450};  // 01-0123-0456789-00, 1234.50
@@ -105,16 +38,16 @@ TEST(TrustBankFormat, OnePaymentGivesHeaderDetailAndTrailerColumnForColumn) {
     EXPECT_TRUE(c.messages.empty());
 
     EXPECT_EQ(c.lines[0],
-              Fields({"121234560012345000251224", Blanks(7), "ACME PAYROLL", Blanks(8), "0000007"}));
+              Record({"121234560012345000251224", Blanks(7), "ACME PAYROLL", Blanks(8), "0000007"}));
     EXPECT_EQ(c.lines[0].size(), 58u);
 
     const std::string detail =
-        Fields({"13", "0101230456789000", "050", "0000123450", "J SMITH", Blanks(13), Blanks(12),
+        Record({"13", "0101230456789000", "050", "0000123450", "J SMITH", Blanks(13), Blanks(12),
                 "ACME PAYROLL", Blanks(12), "WAGES DEC", Blanks(3), " ", "ACME PAYROLL", Blanks(8)});
     EXPECT_EQ(c.lines[1], detail);
     EXPECT_EQ(c.lines[1].size(), 120u);
 
-    EXPECT_EQ(c.lines[2], Fields({"1399", "00000456789", "000001", "0000123450"}));
+    EXPECT_EQ(c.lines[2], Record({"1399", "00000456789", "000001", "0000123450"}));
     EXPECT_EQ(c.lines[2].size(), 31u);
 }
 
@@ -181,7 +114,7 @@ TEST(TrustBankFormat, TrailerCountsAndTotalsOnlyTheWrittenDetails) {
                                                 {"0600020000002001", 50}}));
     ASSERT_TRUE(c.ok);
     ASSERT_EQ(c.lines.size(), 4u);
-    EXPECT_EQ(c.lines[3], Fields({"1399", "00000456791", "000002", "0000123500"}));
+    EXPECT_EQ(c.lines[3], Record({"1399", "00000456791", "000002", "0000123500"}));
 }
 
 TEST(TrustBankFormat, FileWithoutDetailsIsHeaderAndZeroTrailer) {
@@ -189,7 +122,7 @@ TEST(TrustBankFormat, FileWithoutDetailsIsHeaderAndZeroTrailer) {
     ASSERT_TRUE(c.ok);
     ASSERT_EQ(c.lines.size(), 2u);
     EXPECT_EQ(c.lines[0].size(), 58u);
-    EXPECT_EQ(c.lines[1], Fields({"1399", "00000000000", "000000", "0000000000"}));
+    EXPECT_EQ(c.lines[1], Record({"1399", "00000000000", "000000", "0000000000"}));
 }
 
 // ---- U: TSB Bank
@@ -201,14 +134,14 @@ TEST(TsbFormat, OnePaymentGivesHeaderDetailAndTrailerColumnForColumn) {
     EXPECT_TRUE(c.messages.empty());
 
     EXPECT_EQ(c.lines[0],
-              Fields({"A0", "251224", "0007", "061", "123456", "00012345", "0000", "0000", Blanks(123)}));
+              Record({"A0", "251224", "0007", "061", "123456", "00012345", "0000", "0000", Blanks(123)}));
 
-    const std::string detail = Fields({"D0", "010123004567890000", "000000", "00000123450", Blanks(14),
+    const std::string detail = Record({"D0", "010123004567890000", "000000", "00000123450", Blanks(14),
                                        "J SMITH", Blanks(13), "ACME PAYROLL", Blanks(12), "WAGES DEC",
                                        Blanks(3), "ACME PAYROLL", Blanks(8), "0", Blanks(32)});
     EXPECT_EQ(c.lines[1], detail);
 
-    EXPECT_EQ(c.lines[2], Fields({"T", "0001", "00000123450", "0009", Blanks(140)}));
+    EXPECT_EQ(c.lines[2], Record({"T", "0001", "00000123450", "0009", Blanks(140)}));
     for (const std::string& line : c.lines) EXPECT_EQ(line.size(), 160u);
 }
 
@@ -222,19 +155,19 @@ TEST(TsbFormat, HeaderDateCheckDebitAccountAndBatchNumber) {
         {{2024, 12, 25},
          "123456001234500",
          "7",
-         Fields({"251224", "0007", "061", "123456", "00012345", "0000", "0000"})},
+         Record({"251224", "0007", "061", "123456", "00012345", "0000", "0000"})},
         {{2099, 12, 31},
          "123456001234500",
          "7",
-         Fields({"311299", "0007", "142", "123456", "00012345", "0000", "0000"})},
+         Record({"311299", "0007", "142", "123456", "00012345", "0000", "0000"})},
         {{2001, 1, 1},
          "1234560012345025",
          "",
-         Fields({"010101", "0000", "003", "123456", "00012345", "0025", "0000"})},
+         Record({"010101", "0000", "003", "123456", "00012345", "0025", "0000"})},
         {{2026, 12, 9},
          "123113012345700",
          "1234",
-         Fields({"091226", "1234", "047", "123113", "00123457", "0000", "0000"})},
+         Record({"091226", "1234", "047", "123113", "00123457", "0000", "0000"})},
     };
     for (const auto& tc : cases) {
         const Converted c = Convert('U', MakeLines({kSmith}, tc.payDate), tc.batch, tc.debit);
@@ -274,7 +207,7 @@ TEST(TsbFormat, TextFieldsAreCleanedCutAndSpaceFilled) {
     EXPECT_EQ(Cols(d, 72, 83), "ACME LTD    ");   // particulars
     EXPECT_EQ(Cols(d, 84, 95), Blanks(12));       // code
     EXPECT_EQ(Cols(d, 96, 107), "PAY 202612  ");  // reference: "Pay 2026/12 " cleaned
-    EXPECT_EQ(Cols(d, 108, 127), Fields({"ACME LTD", Blanks(12)}));
+    EXPECT_EQ(Cols(d, 108, 127), Record({"ACME LTD", Blanks(12)}));
     EXPECT_EQ(Cols(d, 128, 128), "0");
     EXPECT_EQ(Cols(d, 129, 160), Blanks(32));
 }
@@ -287,7 +220,7 @@ TEST(TsbFormat, TrailerCountsAndTotalsOnlyTheWrittenDetails) {
                                                 {"0600020000002001", 50}}));
     ASSERT_TRUE(c.ok);
     ASSERT_EQ(c.lines.size(), 4u);
-    EXPECT_EQ(c.lines[3], Fields({"T", "0002", "00000123500", "0011", Blanks(140)}));
+    EXPECT_EQ(c.lines[3], Record({"T", "0002", "00000123500", "0011", Blanks(140)}));
 }
 
 TEST(TsbFormat, TrailerHashTotalKeepsItsLastFourDigits) {
@@ -295,7 +228,7 @@ TEST(TsbFormat, TrailerHashTotalKeepsItsLastFourDigits) {
     const std::vector<Payment> payments(1200, Payment{"010123045678900", 1});
     const Converted c = Convert('U', MakeLines(payments));
     ASSERT_EQ(c.lines.size(), 1202u);
-    EXPECT_EQ(c.lines.back(), Fields({"T", "1200", "00000001200", "0800", Blanks(140)}));
+    EXPECT_EQ(c.lines.back(), Record({"T", "1200", "00000001200", "0800", Blanks(140)}));
 }
 
 TEST(TsbFormat, FileWithoutDetailsIsHeaderAndZeroTrailer) {
@@ -303,23 +236,13 @@ TEST(TsbFormat, FileWithoutDetailsIsHeaderAndZeroTrailer) {
     ASSERT_TRUE(c.ok);
     ASSERT_EQ(c.lines.size(), 2u);
     EXPECT_EQ(c.lines[0].size(), 160u);
-    EXPECT_EQ(c.lines[1], Fields({"T", "0000", "00000000000", "0000", Blanks(140)}));
+    EXPECT_EQ(c.lines[1], Record({"T", "0000", "00000000000", "0000", Blanks(140)}));
 }
 
 // ---- codes outside the family
 
 TEST(TrustBankFamily, CodeWithoutLayoutReportsTheBuilderAndGivesNothing) {
-    RecordingHost host;
-    TickingClock clock(Date{2026, 12, 10}, TimeOfDay{9, 30, 0, 0});
-    TBankFile bf(host, clock);
-    bf.FormatCode = 'W';
-    EXPECT_EQ(trustbank::Header(bf), "");
-    EXPECT_EQ(trustbank::Detail(bf), "");
-    EXPECT_EQ(trustbank::Footer(bf), "");
-    EXPECT_EQ(MessageTexts(host),
-              (std::vector<std::string>{" An error has occurred in function GetHeaderText",
-                                        " An error has occurred in function GetTextOut",
-                                        " An error has occurred in function GetFooterText"}));
+    ExpectCodeOutsideFamilyIsReported({trustbank::Header, trustbank::Detail, trustbank::Footer}, 'W');
 }
 
 }  // namespace

@@ -2,96 +2,29 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "aba/aba_lines.h"
-#include "aba/records.h"
 #include "bankfile/bank_file.h"
 #include "bankfile/format_families.h"
-#include "recording_host.h"
-#include "util/clock.h"
-#include "util/date.h"
-#include "util/money.h"
-#include "util/text_lines.h"
+#include "conversion_fixture.h"
 
 namespace billpay {
 namespace {
 
-struct Payment {
-    std::string account;  // digits only
-    std::int64_t cents;
-    std::string title = "J Smith";
-    std::string reference = "Wages Dec";
-};
+using namespace billpay::testing;
 
-// An ABA file as validation leaves it: header, details (each carrying the
-// first detail's remitter name), trailer.
+// Payments to J Smith for "Wages Dec" (transaction code 50), each detail
+// carrying the run's remitter name.
 AbaLines MakeLines(const std::vector<Payment>& payments, Date payDate = {2024, 12, 25},
                    const std::string& remitter = "ACME PAYROLL") {
-    std::vector<std::string> texts(payments.size() + 2, "record");
-    AbaLines lines = AbaLines::FromLines(texts);
-    TABAHeaderRecord header;
-    header.PayDate = payDate;
-    lines[0].record = header;
-    for (std::size_t i = 0; i < payments.size(); ++i) {
-        TABADetailRecord detail;
-        detail.CreditAccountNumber = payments[i].account;
-        detail.TransactionCode = "50";
-        detail.Amount = Money::FromCents(payments[i].cents);
-        detail.AccountTitle = payments[i].title;
-        detail.LodgementReference = payments[i].reference;
-        detail.RemitterName = remitter;
-        lines[i + 1].record = detail;
-    }
-    lines[payments.size() + 1].record = TABATrailerRecord{};
-    return lines;
+    return MakeAbaRun(payments, {.payDate = payDate, .remitter = remitter, .transactionCode = "50"});
 }
 
-std::vector<std::string> MessageTexts(const RecordingHost& host) {
-    std::vector<std::string> texts;
-    for (const RecordingHost::Message& m : host.messages) texts.push_back(m.text);
-    return texts;
-}
-
-struct Converted {
-    bool ok = false;
-    std::vector<std::string> lines;
-    std::vector<std::string> messages;
-};
-
+// Converted on 10 December 2026 at 9:30.
 Converted Convert(char code, const AbaLines& lines, const std::string& batch = "",
                   const std::string& debitAccount = "123456001234500") {
-    RecordingHost host;
-    TickingClock clock(Date{2026, 12, 10}, TimeOfDay{9, 30, 0, 0});
-    TBankFile bf(host, clock);
-    ConversionOptions options;
-    options.DebitAccount = debitAccount;
-    options.BatchNo = batch;
-    TextLines out;
-    Converted result;
-    result.ok = bf.CreateBankFile(lines, code, options, out);
-    result.lines = out.ToVector();
-    result.messages = MessageTexts(host);
-    return result;
-}
-
-// Columns from-to (1-based, inclusive) of a record.
-std::string Cols(const std::string& record, int from, int to) {
-    return record.substr(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(to - from + 1));
-}
-
-std::string Blanks(int n) {
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
-
-// The expected record: its fields in column order.
-std::string Fields(std::initializer_list<std::string> fields) {
-    std::string record;
-    for (const std::string& field : fields) record += field;
-    return record;
+    return RunConversion(code, lines, DebitAndBatch(debitAccount, batch), {2026, 12, 10});
 }
 
 const Payment kSmith{"010123045678900", 123450};  // 01-0123-0456789-00, 1234.50
@@ -105,17 +38,17 @@ TEST(WestpacPcDiskette, OnePaymentGivesHeaderDetailAndTrailerColumnForColumn) {
     EXPECT_TRUE(c.messages.empty());
 
     const std::string header =
-        Fields({"12", "12", "3456", "0012345", "23", " ", "251224", Blanks(7), "ACME PAYROLL", Blanks(8)});
+        Record({"12", "12", "3456", "0012345", "23", " ", "251224", Blanks(7), "ACME PAYROLL", Blanks(8)});
     EXPECT_EQ(c.lines[0], header);
     EXPECT_EQ(c.lines[0].size(), 51u);
 
-    const std::string detail = Fields({"13", "0101230456789000", "050", "0000123450", "J SMITH", Blanks(13),
+    const std::string detail = Record({"13", "0101230456789000", "050", "0000123450", "J SMITH", Blanks(13),
                                        "000000000000", Blanks(12), "WAGES DEC", Blanks(3), "ACME PAYROLL",
                                        " ", "ACME PAYROLL", Blanks(8), Blanks(35), "."});
     EXPECT_EQ(c.lines[1], detail);
     EXPECT_EQ(c.lines[1].size(), 156u);
 
-    EXPECT_EQ(c.lines[2], Fields({"1399", "01230456789", Blanks(6), "0000123450"}));
+    EXPECT_EQ(c.lines[2], Record({"1399", "01230456789", Blanks(6), "0000123450"}));
     EXPECT_EQ(c.lines[2].size(), 31u);
 }
 
@@ -181,7 +114,7 @@ TEST(WestpacPcDiskette, TrailerTotalsOnlyTheWrittenDetails) {
                                 "1");
     ASSERT_TRUE(c.ok);
     ASSERT_EQ(c.lines.size(), 4u);
-    EXPECT_EQ(c.lines[3], Fields({"1399", "01250456791", Blanks(6), "0000123500"}));
+    EXPECT_EQ(c.lines[3], Record({"1399", "01250456791", Blanks(6), "0000123500"}));
 }
 
 TEST(WestpacPcDiskette, TrailerFieldsKeepTheLastHashDigitsAndGrowForLargeTotals) {
@@ -190,7 +123,7 @@ TEST(WestpacPcDiskette, TrailerFieldsKeepTheLastHashDigitsAndGrowForLargeTotals)
     const Converted c =
         Convert('P', MakeLines({{"019999999999900", 9999999999}, {"010000000000100", 9999999999}}), "1");
     ASSERT_EQ(c.lines.size(), 4u);
-    EXPECT_EQ(c.lines[3], Fields({"1399", "00000000000", Blanks(6), "19999999998"}));
+    EXPECT_EQ(c.lines[3], Record({"1399", "00000000000", Blanks(6), "19999999998"}));
 }
 
 TEST(WestpacPcDiskette, FileWithoutDetailsIsHeaderAndZeroTrailer) {
@@ -199,7 +132,7 @@ TEST(WestpacPcDiskette, FileWithoutDetailsIsHeaderAndZeroTrailer) {
     ASSERT_EQ(c.lines.size(), 2u);
     EXPECT_EQ(c.lines[0].size(), 51u);
     EXPECT_EQ(Cols(c.lines[0], 32, 51), Blanks(20));
-    EXPECT_EQ(c.lines[1], Fields({"1399", "00000000000", Blanks(6), "0000000000"}));
+    EXPECT_EQ(c.lines[1], Record({"1399", "00000000000", Blanks(6), "0000000000"}));
 }
 
 // ---- W: Westpac DeskBank
@@ -209,10 +142,10 @@ TEST(WestpacDeskBank, OnePaymentGivesHeaderAndDetailColumnForColumnAndNoTrailer)
     ASSERT_TRUE(c.ok);
     ASSERT_EQ(c.lines.size(), 2u);
 
-    EXPECT_EQ(c.lines[0], Fields({"A000002", "12", "3456", Blanks(56), "251224"}));
+    EXPECT_EQ(c.lines[0], Record({"A000002", "12", "3456", Blanks(56), "251224"}));
     EXPECT_EQ(c.lines[0].size(), 75u);
 
-    const std::string detail = Fields({"D", "000003", "010123004567890000", "50", "DC", "000000000123450",
+    const std::string detail = Record({"D", "000003", "010123004567890000", "50", "DC", "000000000123450",
                                        "J SMITH", Blanks(13), "ACME PAYROLL", Blanks(12), "WAGES DEC",
                                        Blanks(3), "123456000123450000", "ACME PAYROLL", Blanks(8)});
     EXPECT_EQ(c.lines[1], detail);
@@ -249,7 +182,7 @@ TEST(WestpacDeskBank, TextFieldsAreCleanedCutAndSpaceFilled) {
     EXPECT_EQ(Cols(d, 65, 76), "ACME LTD    ");   // particulars
     EXPECT_EQ(Cols(d, 77, 88), Blanks(12));       // code
     EXPECT_EQ(Cols(d, 89, 100), "PAY 202612  ");  // reference: "Pay 2026/12 " cleaned
-    EXPECT_EQ(Cols(d, 119, 138), Fields({"ACME LTD", Blanks(12)}));
+    EXPECT_EQ(Cols(d, 119, 138), Record({"ACME LTD", Blanks(12)}));
     EXPECT_EQ(Cols(c.lines[0], 70, 75), "091226");
 }
 
@@ -278,17 +211,7 @@ TEST(WestpacDeskBank, FileWithoutDetailsIsTheHeaderAlone) {
 // ---- codes outside the family
 
 TEST(WestpacFamily, CodeWithoutLayoutReportsTheBuilderAndGivesNothing) {
-    RecordingHost host;
-    TickingClock clock(Date{2026, 12, 10}, TimeOfDay{9, 30, 0, 0});
-    TBankFile bf(host, clock);
-    bf.FormatCode = 'T';
-    EXPECT_EQ(westpac::Header(bf), "");
-    EXPECT_EQ(westpac::Detail(bf), "");
-    EXPECT_EQ(westpac::Footer(bf), "");
-    EXPECT_EQ(MessageTexts(host),
-              (std::vector<std::string>{" An error has occurred in function GetHeaderText",
-                                        " An error has occurred in function GetTextOut",
-                                        " An error has occurred in function GetFooterText"}));
+    ExpectCodeOutsideFamilyIsReported({westpac::Header, westpac::Detail, westpac::Footer}, 'T');
 }
 
 }  // namespace

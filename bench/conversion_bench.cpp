@@ -63,7 +63,8 @@ void BM_ConvertDelimitedG(benchmark::State& state) { Convert(state, 'G'); }
 void BM_ConvertTwoPassJ(benchmark::State& state) { Convert(state, 'J'); }
 
 BENCHMARK(BM_ConvertFixedWidthA)->Arg(999999)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ConvertDelimitedG)->Arg(999999)->Unit(benchmark::kMillisecond);
+// GIFTS carries the payment count in five digits, so 99,999 is the most a G file holds.
+BENCHMARK(BM_ConvertDelimitedG)->Arg(99999)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ConvertTwoPassJ)->Arg(999999)->Unit(benchmark::kMillisecond);
 
 }  // namespace

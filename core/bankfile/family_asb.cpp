@@ -76,9 +76,11 @@ std::string DebitAccountAndBatch(TBankFile& bf) {
     return text;
 }
 
+}  // namespace
+
 // The file header: the debit account with the batch number, the pay date and
 // the remitter.
-std::string FixedHeader(TBankFile& bf) {
+std::string FixedWidthHeader(TBankFile& bf) {
     FixedRecord record;
     record.Field(1, 2, "12")
         .Field(3, 4, bf.GetDebitBank())
@@ -94,7 +96,7 @@ std::string FixedHeader(TBankFile& bf) {
 
 // One payment: the payee's account, the amount in cents, the payee's name and
 // statement fields, the remitter, and the payer's statement fields.
-std::string FixedDetail(TBankFile& bf) {
+std::string FixedWidthDetail(TBankFile& bf) {
     // Only Fastnet Business carries the payer's fields, as entered.
     const bool payerFields = bf.FormatCode == 'S';
     const auto payer = [payerFields](const std::string& field) {
@@ -120,7 +122,7 @@ std::string FixedDetail(TBankFile& bf) {
 
 // The file trailer: the hash total of the payees' branch and customer numbers
 // and the batch total in cents.
-std::string FixedTrailer(TBankFile& bf) {
+std::string FixedWidthTrailer(TBankFile& bf) {
     FixedRecord record;
     record.Field(1, 4, "1399")
         .Field(5, 15, bf.GetHashTotal(11))
@@ -132,7 +134,7 @@ std::string FixedTrailer(TBankFile& bf) {
 // The EPW header, built after the counting pass: the debit account with the
 // batch number, the pay date, the remitter and the batch's hash total, total
 // and number of payments.
-std::string CsvHeader(TBankFile& bf) {
+std::string EpwCsvHeader(TBankFile& bf) {
     DelimitedLine line;
     line << "12";
     line << DebitAccountAndBatch(bf);
@@ -146,7 +148,7 @@ std::string CsvHeader(TBankFile& bf) {
 
 // One EPW payment: the payee's dashed account, the amount in dollars, the
 // payee's name and statement fields, then four unused fields.
-std::string CsvDetail(TBankFile& bf) {
+std::string EpwCsvDetail(TBankFile& bf) {
     DelimitedLine line;
     line << bf.GetAccountNumber(bf.GetCreditAccount());
     line << bf.GetTransactionCode();
@@ -158,27 +160,6 @@ std::string CsvDetail(TBankFile& bf) {
     line << Quoted(bf.GetPayeeField("PayeeParticulars"));
     for (int i = 0; i < 4; ++i) line << Quoted("");
     return std::move(line).Text();
-}
-
-constexpr RecordLayout kLayouts[] = {
-    {'A', FixedHeader, FixedDetail, FixedTrailer},
-    {'S', FixedHeader, FixedDetail, FixedTrailer},
-    {'H', FixedHeader, FixedDetail, FixedTrailer},
-    {'J', CsvHeader, CsvDetail, NoRecord},  // EPW files have no trailer
-};
-
-}  // namespace
-
-std::string Header(TBankFile& bf) {
-    return BuildHeader(kLayouts, bf);
-}
-
-std::string Detail(TBankFile& bf) {
-    return BuildDetail(kLayouts, bf);
-}
-
-std::string Footer(TBankFile& bf) {
-    return BuildFooter(kLayouts, bf);
 }
 
 }  // namespace billpay::asb

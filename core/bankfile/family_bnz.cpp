@@ -14,6 +14,7 @@
 #include "util/text.h"
 
 namespace billpay::bnz {
+
 namespace {
 
 // D's other party particulars: written as entered and trimmed, but a comma
@@ -26,9 +27,11 @@ std::string OtherPartyParticulars(std::string_view entered) {
     return Trim(text);
 }
 
+}  // namespace
+
 // ---- B: BNZ PC Diskette
 
-std::string DisketteHeader(TBankFile& bf) {
+std::string PcDisketteHeader(TBankFile& bf) {
     return Join({
         "B0",
         bf.GetPayDate("ddmmyy"),
@@ -38,7 +41,7 @@ std::string DisketteHeader(TBankFile& bf) {
     });
 }
 
-std::string DisketteDetail(TBankFile& bf) {
+std::string PcDisketteDetail(TBankFile& bf) {
     return Join({
         bf.GetDetailRecordType(),
         bf.GetAccountNumber(bf.GetCreditAccount()),
@@ -60,7 +63,7 @@ std::string DisketteDetail(TBankFile& bf) {
     });
 }
 
-std::string DisketteFooter(TBankFile& bf) {
+std::string PcDisketteTrailer(TBankFile& bf) {
     return Join({
         "B0",
         bf.GetDetailCount(3),
@@ -72,7 +75,7 @@ std::string DisketteFooter(TBankFile& bf) {
 
 // ---- D and Z: BNZ PC Banking, Kiwibank Batch Upload
 
-std::string BankingHeader(TBankFile& bf) {
+std::string CommaSeparatedHeader(TBankFile& bf) {
     DelimitedLine line;
     line << "1";
     line.Empty(3);
@@ -84,7 +87,7 @@ std::string BankingHeader(TBankFile& bf) {
     return std::move(line).Text();
 }
 
-std::string BankingDetail(TBankFile& bf) {
+std::string CommaSeparatedDetail(TBankFile& bf) {
     DelimitedLine line;
     line << bf.GetDetailRecordType();
     line << bf.GetAccountNumber(bf.GetCreditAccount());
@@ -101,26 +104,6 @@ std::string BankingDetail(TBankFile& bf) {
     line << (bf.FormatCode == 'D' ? OtherPartyParticulars(bf.PreformatRef) : std::string());
     line << "";
     return std::move(line).Text();
-}
-
-constexpr RecordLayout kLayouts[] = {
-    {'B', DisketteHeader, DisketteDetail, DisketteFooter},
-    {'D', BankingHeader, BankingDetail, CheckedBatchTrailer},
-    {'Z', BankingHeader, BankingDetail, CheckedBatchTrailer},
-};
-
-}  // namespace
-
-std::string Header(TBankFile& bf) {
-    return BuildHeader(kLayouts, bf);
-}
-
-std::string Detail(TBankFile& bf) {
-    return BuildDetail(kLayouts, bf);
-}
-
-std::string Footer(TBankFile& bf) {
-    return BuildFooter(kLayouts, bf);
 }
 
 }  // namespace billpay::bnz

@@ -15,6 +15,7 @@
 #include "util/text.h"
 
 namespace billpay::citibank {
+
 namespace {
 
 // Particulars, code and reference of the payee, joined (36 characters for E,
@@ -34,8 +35,10 @@ std::string FixedPayeeDetails(TBankFile& bf) {
     return group;
 }
 
+}  // namespace
+
 // 46 "@"-separated fields.
-std::string CashDirectCredit(TBankFile& bf) {  // E
+std::string CashDirectCreditDetail(TBankFile& bf) {  // E
     DelimitedLine line('@');
     line << "MT100^3";
     line << bf.GetUniqueReference();
@@ -53,7 +56,7 @@ std::string CashDirectCredit(TBankFile& bf) {  // E
     return std::move(line).Text();
 }
 
-std::string PaylinkDirectCredit(TBankFile& bf) {  // F
+std::string PaylinkDirectCreditDetail(TBankFile& bf) {  // F
     return Join({
         "CHUC/OR",
         bf.GetAccountTitleWidth(30),
@@ -66,7 +69,7 @@ std::string PaylinkDirectCredit(TBankFile& bf) {  // F
 }
 
 // 113 "@"-separated fields.
-std::string Payroll(TBankFile& bf) {  // L
+std::string PayrollDetail(TBankFile& bf) {  // L
     DelimitedLine line('@');
     line << "PDC";
     line << "NZ";
@@ -94,7 +97,7 @@ std::string Payroll(TBankFile& bf) {  // L
     return std::move(line).Text();
 }
 
-std::string CitiDirect(TBankFile& bf) {  // V
+std::string CitiDirectDetail(TBankFile& bf) {  // V
     return Join({
         "PDCC/OR",
         bf.GetAccountTitleWidth(70),
@@ -110,28 +113,6 @@ std::string CitiDirect(TBankFile& bf) {  // V
         bf.GetShortDebitAccount(),
         "NZD",
     });
-}
-
-// Detail lines only.
-constexpr RecordLayout kLayouts[] = {
-    {'E', NoRecord, CashDirectCredit, NoRecord},
-    {'F', NoRecord, PaylinkDirectCredit, NoRecord},
-    {'L', NoRecord, Payroll, NoRecord},
-    {'V', NoRecord, CitiDirect, NoRecord},
-};
-
-}  // namespace
-
-std::string Header(TBankFile& bf) {
-    return BuildHeader(kLayouts, bf);
-}
-
-std::string Detail(TBankFile& bf) {
-    return BuildDetail(kLayouts, bf);
-}
-
-std::string Footer(TBankFile& bf) {
-    return BuildFooter(kLayouts, bf);
 }
 
 }  // namespace billpay::citibank

@@ -20,6 +20,8 @@ std::string_view DatePattern(char code) {
     return code == 'K' ? "yyyymmdd" : "yymmdd";
 }
 
+}  // namespace
+
 // The batch header: the pay date and the day the file was made.
 std::string BatchHeader(TBankFile& bf) {
     const std::string_view pattern = DatePattern(bf.FormatCode);
@@ -34,7 +36,7 @@ std::string BatchHeader(TBankFile& bf) {
 
 // One payment: the payee's account, the amount in cents, the payee's name and
 // statement fields and the remitter.
-std::string Payment(TBankFile& bf) {
+std::string PaymentDetail(TBankFile& bf) {
     DelimitedLine line;
     line << bf.GetDetailRecordType();
     line << bf.GetAccountNumber(bf.GetCreditAccount());
@@ -48,25 +50,6 @@ std::string Payment(TBankFile& bf) {
     line << Trim(bf.GetRemitterName());
     line.Empty(3);
     return std::move(line).Text();
-}
-
-constexpr RecordLayout kLayouts[] = {
-    {'G', BatchHeader, Payment, CheckedBatchTrailer},
-    {'K', BatchHeader, Payment, CheckedBatchTrailer},
-};
-
-}  // namespace
-
-std::string Header(TBankFile& bf) {
-    return BuildHeader(kLayouts, bf);
-}
-
-std::string Detail(TBankFile& bf) {
-    return BuildDetail(kLayouts, bf);
-}
-
-std::string Footer(TBankFile& bf) {
-    return BuildFooter(kLayouts, bf);
 }
 
 }  // namespace billpay::gifts

@@ -12,11 +12,9 @@
 
 namespace billpay::hsbc {
 
-namespace {
-
 // ---- HSBC Bulk Payments (I)
 
-std::string BulkHeader(TBankFile& bf) {
+std::string BulkPaymentsHeader(TBankFile& bf) {
     return Join({
         "H ",                          // 1-2
         bf.GetPayDate("yyyymmdd"),     // 3-10   payment date
@@ -26,7 +24,7 @@ std::string BulkHeader(TBankFile& bf) {
     });
 }
 
-std::string BulkDetail(TBankFile& bf) {
+std::string BulkPaymentsDetail(TBankFile& bf) {
     return Join({
         bf.GetDetailRecordType(),                    // 1      "D"
         " ",                                         // 2
@@ -42,7 +40,7 @@ std::string BulkDetail(TBankFile& bf) {
     });
 }
 
-std::string BulkTrailer(TBankFile& bf) {
+std::string BulkPaymentsTrailer(TBankFile& bf) {
     return Join({
         "T",                                               // 1
         PadLeftZeros(RightText(bf.HashTotal, 4), 4),       // 2-5    last four hash digits
@@ -54,7 +52,7 @@ std::string BulkTrailer(TBankFile& bf) {
 
 // ---- HSBC Batch Payments (X)
 
-std::string BatchHeader(TBankFile& bf) {
+std::string BatchPaymentsHeader(TBankFile& bf) {
     return Join({
         "1NZHSBC",                                         // 1-7
         bf.DebitAccount,                                   // 8-19   12 digits (checked by the engine)
@@ -70,7 +68,7 @@ std::string BatchHeader(TBankFile& bf) {
     });
 }
 
-std::string BatchDetail(TBankFile& bf) {
+std::string BatchPaymentsDetail(TBankFile& bf) {
     return Join({
         "2",                                         // 1
         bf.GetNextSequenceNo(),                      // 2-13   right-aligned in 12
@@ -86,25 +84,6 @@ std::string BatchDetail(TBankFile& bf) {
         bf.GetPayeeField("PayeeReference"),          // 98-109 right-aligned in 12
         Blanks(26),                                  // 110-135
     });
-}
-
-constexpr RecordLayout kLayouts[] = {
-    {'I', BulkHeader, BulkDetail, BulkTrailer},
-    {'X', BatchHeader, BatchDetail, NoRecord},  // Batch Payments has no trailer
-};
-
-}  // namespace
-
-std::string Header(TBankFile& bf) {
-    return BuildHeader(kLayouts, bf);
-}
-
-std::string Detail(TBankFile& bf) {
-    return BuildDetail(kLayouts, bf);
-}
-
-std::string Footer(TBankFile& bf) {
-    return BuildFooter(kLayouts, bf);
 }
 
 }  // namespace billpay::hsbc

@@ -13,11 +13,9 @@
 
 namespace billpay::nationalbank {
 
-namespace {
-
 // ---- National, ANZ PC Diskette (M)
 
-std::string DisketteHeader(TBankFile& bf) {
+std::string PcDisketteHeader(TBankFile& bf) {
     return Join({
         "12",                                       // 1-2
         bf.GetDebitBank(),                          // 3-4    debit bank
@@ -31,7 +29,7 @@ std::string DisketteHeader(TBankFile& bf) {
     });
 }
 
-std::string DisketteDetail(TBankFile& bf) {
+std::string PcDisketteDetail(TBankFile& bf) {
     return Join({
         bf.GetDetailRecordType(),                    // 1-2    "13"
         bf.GetAccountNumber(bf.GetCreditAccount()),  // 3-18   16 characters
@@ -49,7 +47,7 @@ std::string DisketteDetail(TBankFile& bf) {
     });
 }
 
-std::string DisketteTrailer(TBankFile& bf) {
+std::string PcDisketteTrailer(TBankFile& bf) {
     return Join({
         "1399",                // 1-4
         bf.GetHashTotal(11),   // 5-15   branch and base sum
@@ -70,25 +68,6 @@ std::string DirectLinkDetail(TBankFile& bf) {
     line << Trim(bf.GetPayeeField("PayeeCode"));         // 8  always empty
     line << Trim(bf.GetPayeeField("PayeeParticulars"));  // 9
     return std::move(line).Text();
-}
-
-constexpr RecordLayout kLayouts[] = {
-    {'M', DisketteHeader, DisketteDetail, DisketteTrailer},
-    {'N', NoRecord, DirectLinkDetail, NoRecord},  // DirectLink holds detail lines only
-};
-
-}  // namespace
-
-std::string Header(TBankFile& bf) {
-    return BuildHeader(kLayouts, bf);
-}
-
-std::string Detail(TBankFile& bf) {
-    return BuildDetail(kLayouts, bf);
-}
-
-std::string Footer(TBankFile& bf) {
-    return BuildFooter(kLayouts, bf);
 }
 
 }  // namespace billpay::nationalbank

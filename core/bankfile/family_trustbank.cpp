@@ -13,8 +13,6 @@
 
 namespace billpay::trustbank {
 
-namespace {
-
 // ---- T: Trust Bank Payment Format (header 58, detail 120, trailer 31 characters)
 
 // The debit account is written bank 2, branch 4, customer number 7 and suffix
@@ -50,7 +48,7 @@ std::string TrustBankDetail(TBankFile& bf) {
     });
 }
 
-std::string TrustBankFooter(TBankFile& bf) {
+std::string TrustBankTrailer(TBankFile& bf) {
     return Join({
         "1399",
         bf.GetHashTotal(11),
@@ -103,7 +101,7 @@ std::string TsbDetail(TBankFile& bf) {
     });
 }
 
-std::string TsbFooter(TBankFile& bf) {
+std::string TsbTrailer(TBankFile& bf) {
     return Join({
         "T",
         bf.GetDetailCount(4),
@@ -111,25 +109,6 @@ std::string TsbFooter(TBankFile& bf) {
         bf.GetHashTotal(4),
         Blanks(140),
     });
-}
-
-constexpr RecordLayout kLayouts[] = {
-    {'T', TrustBankHeader, TrustBankDetail, TrustBankFooter},
-    {'U', TsbHeader, TsbDetail, TsbFooter},
-};
-
-}  // namespace
-
-std::string Header(TBankFile& bf) {
-    return BuildHeader(kLayouts, bf);
-}
-
-std::string Detail(TBankFile& bf) {
-    return BuildDetail(kLayouts, bf);
-}
-
-std::string Footer(TBankFile& bf) {
-    return BuildFooter(kLayouts, bf);
 }
 
 }  // namespace billpay::trustbank

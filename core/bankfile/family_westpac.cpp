@@ -15,8 +15,6 @@
 
 namespace billpay::westpac {
 
-namespace {
-
 // ---- P: Westpac PC Diskette (header 51, detail 156, trailer 31 characters)
 
 std::string PcDisketteHeader(TBankFile& bf) {
@@ -54,7 +52,7 @@ std::string PcDisketteDetail(TBankFile& bf) {
 }
 
 // The trailer carries no record count: hash total, six blanks, batch total.
-std::string PcDisketteFooter(TBankFile& bf) {
+std::string PcDisketteTrailer(TBankFile& bf) {
     return Join({
         "1399",
         bf.GetHashTotal(11),
@@ -94,25 +92,6 @@ std::string DeskBankDetail(TBankFile& bf) {
         bf.GetAccountNumber(bf.DebitAccount),
         bf.GetRemitterName(),
     });
-}
-
-constexpr RecordLayout kLayouts[] = {
-    {'P', PcDisketteHeader, PcDisketteDetail, PcDisketteFooter},
-    {'W', DeskBankHeader, DeskBankDetail, NoRecord},
-};
-
-}  // namespace
-
-std::string Header(TBankFile& bf) {
-    return BuildHeader(kLayouts, bf);
-}
-
-std::string Detail(TBankFile& bf) {
-    return BuildDetail(kLayouts, bf);
-}
-
-std::string Footer(TBankFile& bf) {
-    return BuildFooter(kLayouts, bf);
 }
 
 }  // namespace billpay::westpac

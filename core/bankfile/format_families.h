@@ -6,54 +6,84 @@ namespace billpay {
 
 class TBankFile;
 
-// The record builders of each format family, one file per family. Each
-// builder looks at the engine's FormatCode for the variants of its family.
-namespace asb {  // A, S, H, J
-std::string Header(TBankFile& bf);
-std::string Detail(TBankFile& bf);
-std::string Footer(TBankFile& bf);
+// The record builders of each format family, one file per family. The format
+// table points each code at the builders of its own layout; a builder that
+// serves several codes looks at the engine's FormatCode for their variants.
+// A record a format does not have is NoRecord (bankfile/record_building.h).
+namespace asb {
+// ASB Fastnet Office (A), Fastnet Business (S) and Gateway (H): 160 columns.
+std::string FixedWidthHeader(TBankFile& bf);
+std::string FixedWidthDetail(TBankFile& bf);
+std::string FixedWidthTrailer(TBankFile& bf);
+// ASB EPW CSV (J): no trailer.
+std::string EpwCsvHeader(TBankFile& bf);
+std::string EpwCsvDetail(TBankFile& bf);
 }  // namespace asb
 
-namespace bnz {  // B, D, Z
-std::string Header(TBankFile& bf);
-std::string Detail(TBankFile& bf);
-std::string Footer(TBankFile& bf);
+namespace bnz {
+// BNZ PC Diskette (B).
+std::string PcDisketteHeader(TBankFile& bf);
+std::string PcDisketteDetail(TBankFile& bf);
+std::string PcDisketteTrailer(TBankFile& bf);
+// BNZ PC Banking (D) and Kiwibank Batch Upload (Z): one comma-separated
+// layout, with the trailer CheckedBatchTrailer.
+std::string CommaSeparatedHeader(TBankFile& bf);
+std::string CommaSeparatedDetail(TBankFile& bf);
 }  // namespace bnz
 
-namespace gifts {  // G, K
-std::string Header(TBankFile& bf);
-std::string Detail(TBankFile& bf);
-std::string Footer(TBankFile& bf);
+namespace gifts {
+// ANZ, BNZ, National Bank GIFTS (G) and ANZ Direct Online (K), with the
+// trailer CheckedBatchTrailer.
+std::string BatchHeader(TBankFile& bf);
+std::string PaymentDetail(TBankFile& bf);
 }  // namespace gifts
 
-namespace citibank {  // E, V, F, L
-std::string Header(TBankFile& bf);
-std::string Detail(TBankFile& bf);
-std::string Footer(TBankFile& bf);
+namespace citibank {
+// Detail lines only.
+std::string CashDirectCreditDetail(TBankFile& bf);     // E
+std::string CitiDirectDetail(TBankFile& bf);           // V
+std::string PaylinkDirectCreditDetail(TBankFile& bf);  // F
+std::string PayrollDetail(TBankFile& bf);              // L
 }  // namespace citibank
 
-namespace hsbc {  // X, I
-std::string Header(TBankFile& bf);
-std::string Detail(TBankFile& bf);
-std::string Footer(TBankFile& bf);
+namespace hsbc {
+// HSBC Batch Payments (X): no trailer.
+std::string BatchPaymentsHeader(TBankFile& bf);
+std::string BatchPaymentsDetail(TBankFile& bf);
+// HSBC Bulk Payments (I).
+std::string BulkPaymentsHeader(TBankFile& bf);
+std::string BulkPaymentsDetail(TBankFile& bf);
+std::string BulkPaymentsTrailer(TBankFile& bf);
 }  // namespace hsbc
 
-namespace nationalbank {  // N, M
-std::string Header(TBankFile& bf);
-std::string Detail(TBankFile& bf);
-std::string Footer(TBankFile& bf);
+namespace nationalbank {
+// National Bank DirectLink (N): detail lines only.
+std::string DirectLinkDetail(TBankFile& bf);
+// National, ANZ PC Diskette (M).
+std::string PcDisketteHeader(TBankFile& bf);
+std::string PcDisketteDetail(TBankFile& bf);
+std::string PcDisketteTrailer(TBankFile& bf);
 }  // namespace nationalbank
 
-namespace westpac {  // W, P
-std::string Header(TBankFile& bf);
-std::string Detail(TBankFile& bf);
-std::string Footer(TBankFile& bf);
+namespace westpac {
+// Westpac DeskBank (W): no trailer.
+std::string DeskBankHeader(TBankFile& bf);
+std::string DeskBankDetail(TBankFile& bf);
+// Westpac PC Diskette (P).
+std::string PcDisketteHeader(TBankFile& bf);
+std::string PcDisketteDetail(TBankFile& bf);
+std::string PcDisketteTrailer(TBankFile& bf);
 }  // namespace westpac
 
-namespace trustbank {  // T, U
-std::string Header(TBankFile& bf);
-std::string Detail(TBankFile& bf);
-std::string Footer(TBankFile& bf);
+namespace trustbank {
+// Trust Bank Payment Format (T).
+std::string TrustBankHeader(TBankFile& bf);
+std::string TrustBankDetail(TBankFile& bf);
+std::string TrustBankTrailer(TBankFile& bf);
+// TSB Bank (U).
+std::string TsbHeader(TBankFile& bf);
+std::string TsbDetail(TBankFile& bf);
+std::string TsbTrailer(TBankFile& bf);
 }  // namespace trustbank
 
 }  // namespace billpay

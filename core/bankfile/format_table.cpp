@@ -3,40 +3,54 @@
 #include <array>
 
 #include "bankfile/format_families.h"
+#include "bankfile/record_building.h"
 
 namespace billpay {
 
 namespace {
 
-// The banking-format list, in the order the user sees it.
+// The banking-format list, in the order the user sees it, with the builders
+// of each format's header, detail and trailer records.
 constexpr std::array<BankFormat, 21> kBankFormats = {{
-    {'G', "ANZ, BNZ, National Bank GIFTS", 1, "C:\\bankfile.txt", gifts::Header, gifts::Detail,
-     gifts::Footer},
-    {'K', "ANZ Direct Online", 1, "C:\\bankfile.txt", gifts::Header, gifts::Detail, gifts::Footer},
-    {'J', "ASB EPW CSV", 2, "A:\\bankfile.csv", asb::Header, asb::Detail, asb::Footer},
-    {'S', "ASB Fastnet Business", 1, "C:\\bankfile.txt", asb::Header, asb::Detail, asb::Footer},
-    {'A', "ASB Fastnet Office", 1, "C:\\bankfile.txt", asb::Header, asb::Detail, asb::Footer},
-    {'H', "ASB Gateway", 1, "C:\\bankfile.txt", asb::Header, asb::Detail, asb::Footer},
-    {'D', "BNZ PC Banking", 1, "A:\\bankfile.afi", bnz::Header, bnz::Detail, bnz::Footer},
-    {'B', "BNZ PC Diskette", 1, "A:\\PTMD", bnz::Header, bnz::Detail, bnz::Footer},
-    {'E', "Citibank Cash Direct Credit", 1, "C:\\bankfile.txt", citibank::Header, citibank::Detail,
-     citibank::Footer},
-    {'V', "Citibank CitiDirect", 1, "C:\\bankfile.txt", citibank::Header, citibank::Detail, citibank::Footer},
-    {'F', "Citibank Paylink Direct Credit", 1, "C:\\bankfile.txt", citibank::Header, citibank::Detail,
-     citibank::Footer},
-    {'L', "Citibank Payroll", 1, "C:\\bankfile.txt", citibank::Header, citibank::Detail, citibank::Footer},
-    {'X', "HSBC Batch Payments", 2, "C:\\bankfile.txt", hsbc::Header, hsbc::Detail, hsbc::Footer},
-    {'I', "HSBC Bulk Payments", 1, "C:\\bankfile.txt", hsbc::Header, hsbc::Detail, hsbc::Footer},
-    {'Z', "Kiwibank Batch Upload", 1, "A:\\bankfile.kbb", bnz::Header, bnz::Detail, bnz::Footer},
-    {'N', "National Bank DirectLink", 1, "C:\\bankfile.txt", nationalbank::Header, nationalbank::Detail,
-     nationalbank::Footer},
-    {'M', "National, ANZ PC Diskette(MT9)", 1, "A:\\bankfile.txt", nationalbank::Header, nationalbank::Detail,
-     nationalbank::Footer},
-    {'T', "Trust Bank Payment Format", 1, "C:\\bankfile.txt", trustbank::Header, trustbank::Detail,
-     trustbank::Footer},
-    {'U', "TSB Bank", 1, "C:\\bankfile.txt", trustbank::Header, trustbank::Detail, trustbank::Footer},
-    {'W', "Westpac DeskBank", 1, "C:\\bankfile.txt", westpac::Header, westpac::Detail, westpac::Footer},
-    {'P', "Westpac PC Diskette", 1, "A:\\bankfile.pc1", westpac::Header, westpac::Detail, westpac::Footer},
+    {'G', "ANZ, BNZ, National Bank GIFTS", 1, "C:\\bankfile.txt", gifts::BatchHeader, gifts::PaymentDetail,
+     CheckedBatchTrailer},
+    {'K', "ANZ Direct Online", 1, "C:\\bankfile.txt", gifts::BatchHeader, gifts::PaymentDetail,
+     CheckedBatchTrailer},
+    {'J', "ASB EPW CSV", 2, "A:\\bankfile.csv", asb::EpwCsvHeader, asb::EpwCsvDetail, NoRecord},
+    {'S', "ASB Fastnet Business", 1, "C:\\bankfile.txt", asb::FixedWidthHeader, asb::FixedWidthDetail,
+     asb::FixedWidthTrailer},
+    {'A', "ASB Fastnet Office", 1, "C:\\bankfile.txt", asb::FixedWidthHeader, asb::FixedWidthDetail,
+     asb::FixedWidthTrailer},
+    {'H', "ASB Gateway", 1, "C:\\bankfile.txt", asb::FixedWidthHeader, asb::FixedWidthDetail,
+     asb::FixedWidthTrailer},
+    {'D', "BNZ PC Banking", 1, "A:\\bankfile.afi", bnz::CommaSeparatedHeader, bnz::CommaSeparatedDetail,
+     CheckedBatchTrailer},
+    {'B', "BNZ PC Diskette", 1, "A:\\PTMD", bnz::PcDisketteHeader, bnz::PcDisketteDetail,
+     bnz::PcDisketteTrailer},
+    {'E', "Citibank Cash Direct Credit", 1, "C:\\bankfile.txt", NoRecord, citibank::CashDirectCreditDetail,
+     NoRecord},
+    {'V', "Citibank CitiDirect", 1, "C:\\bankfile.txt", NoRecord, citibank::CitiDirectDetail, NoRecord},
+    {'F', "Citibank Paylink Direct Credit", 1, "C:\\bankfile.txt", NoRecord,
+     citibank::PaylinkDirectCreditDetail, NoRecord},
+    {'L', "Citibank Payroll", 1, "C:\\bankfile.txt", NoRecord, citibank::PayrollDetail, NoRecord},
+    {'X', "HSBC Batch Payments", 2, "C:\\bankfile.txt", hsbc::BatchPaymentsHeader, hsbc::BatchPaymentsDetail,
+     NoRecord},
+    {'I', "HSBC Bulk Payments", 1, "C:\\bankfile.txt", hsbc::BulkPaymentsHeader, hsbc::BulkPaymentsDetail,
+     hsbc::BulkPaymentsTrailer},
+    {'Z', "Kiwibank Batch Upload", 1, "A:\\bankfile.kbb", bnz::CommaSeparatedHeader,
+     bnz::CommaSeparatedDetail, CheckedBatchTrailer},
+    {'N', "National Bank DirectLink", 1, "C:\\bankfile.txt", NoRecord, nationalbank::DirectLinkDetail,
+     NoRecord},
+    {'M', "National, ANZ PC Diskette(MT9)", 1, "A:\\bankfile.txt", nationalbank::PcDisketteHeader,
+     nationalbank::PcDisketteDetail, nationalbank::PcDisketteTrailer},
+    {'T', "Trust Bank Payment Format", 1, "C:\\bankfile.txt", trustbank::TrustBankHeader,
+     trustbank::TrustBankDetail, trustbank::TrustBankTrailer},
+    {'U', "TSB Bank", 1, "C:\\bankfile.txt", trustbank::TsbHeader, trustbank::TsbDetail,
+     trustbank::TsbTrailer},
+    {'W', "Westpac DeskBank", 1, "C:\\bankfile.txt", westpac::DeskBankHeader, westpac::DeskBankDetail,
+     NoRecord},
+    {'P', "Westpac PC Diskette", 1, "A:\\bankfile.pc1", westpac::PcDisketteHeader, westpac::PcDisketteDetail,
+     westpac::PcDisketteTrailer},
 }};
 
 // Position in the list of each letter "A" to "Z", or -1 for a letter without a format.

@@ -11,7 +11,8 @@ class TBankFile;
 using RecordBuilder = std::string (*)(TBankFile&);
 
 // One banking format: its code, its text in the banking-format list, its
-// number of passes, its default export file name and its family's record builders.
+// number of passes, its default export file name and the builders of its
+// header, detail and trailer records (each from its family's file).
 struct BankFormat {
     char code;
     std::string_view listText;

@@ -7,19 +7,6 @@
 
 namespace billpay {
 
-namespace {
-
-std::string Build(std::span<const RecordLayout> layouts, RecordBuilder RecordLayout::*builder,
-                  std::string_view functionName, TBankFile& bf) {
-    for (const RecordLayout& layout : layouts) {
-        if (layout.code == bf.FormatCode) return (layout.*builder)(bf);
-    }
-    bf.ReportFunctionError(functionName);
-    return "";
-}
-
-}  // namespace
-
 std::string Blanks(int count) {
     return count > 0 ? std::string(static_cast<std::size_t>(count), ' ') : std::string();
 }
@@ -52,18 +39,6 @@ std::string CheckedField(std::string text, int width, std::string_view fieldName
 
 std::string NoRecord(TBankFile&) {
     return "";
-}
-
-std::string BuildHeader(std::span<const RecordLayout> layouts, TBankFile& bf) {
-    return Build(layouts, &RecordLayout::header, "GetHeaderText", bf);
-}
-
-std::string BuildDetail(std::span<const RecordLayout> layouts, TBankFile& bf) {
-    return Build(layouts, &RecordLayout::detail, "GetTextOut", bf);
-}
-
-std::string BuildFooter(std::span<const RecordLayout> layouts, TBankFile& bf) {
-    return Build(layouts, &RecordLayout::footer, "GetFooterText", bf);
 }
 
 // The trailer that BNZ PC Banking, Kiwibank, GIFTS and Direct Online share:

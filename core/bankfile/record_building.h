@@ -1,7 +1,6 @@
 #pragma once
 
 #include <initializer_list>
-#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -10,8 +9,7 @@ namespace billpay {
 
 class TBankFile;
 
-// Pieces the format families assemble their records from, and the dispatch
-// from a format code to the family's layout.
+// Pieces the format families assemble their records from.
 //
 // Every record is assembled field by field, left to right, one formatter call
 // at a time: some formatters have side effects (GetAmount raises the error
@@ -52,27 +50,8 @@ std::string CheckedField(std::string text, int width, std::string_view fieldName
 // The overflow-checked comma-separated trailer of D, Z, G and K.
 std::string CheckedBatchTrailer(TBankFile& bf);
 
-// ---- a family's layouts
-
-using RecordBuilder = std::string (*)(TBankFile&);
-
-// One format of a family: its code and the builders of its three records.
-struct RecordLayout {
-    char code;
-    RecordBuilder header;
-    RecordBuilder detail;
-    RecordBuilder footer;
-};
-
 // The builder of a record the format does not have (an empty header or
 // trailer is not written).
 std::string NoRecord(TBankFile& bf);
-
-// The header, detail or trailer of the layout for bf.FormatCode. A code
-// without a layout is reported as an error in the engine function that asked
-// (GetHeaderText, GetTextOut, GetFooterText) and gives an empty record.
-std::string BuildHeader(std::span<const RecordLayout> layouts, TBankFile& bf);
-std::string BuildDetail(std::span<const RecordLayout> layouts, TBankFile& bf);
-std::string BuildFooter(std::span<const RecordLayout> layouts, TBankFile& bf);
 
 }  // namespace billpay

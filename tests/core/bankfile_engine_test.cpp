@@ -339,22 +339,25 @@ TEST(BankFileEngine, FileWithoutHeaderAndTrailerIsAFailureNotACrash) {
 }
 
 TEST(BankFileEngine, UnknownFormatCodeIsReportedAndTheConversionGoesOn) {
-    Engine e;
-    EXPECT_TRUE(e.Convert(MakeRun(Payments(1)), 'Q'));
-    EXPECT_TRUE(e.out.empty());
-    std::vector<std::string> texts;
-    for (const RecordingHost::Message& m : e.host.messages) {
-        EXPECT_EQ(m.caption, "");  // the application's title
-        EXPECT_EQ(m.icon, MessageIcon::Information);
-        texts.push_back(m.text);
-    }
     const std::vector<std::string> expected = {
         " An error has occurred in function GetHeaderText",
         " An error has occurred in function GetTextOut",
         " An error has occurred in function  GetAmount ",
         " An error has occurred in function GetFooterText",
     };
-    EXPECT_EQ(texts, expected);
+    // The letters without a format, and a format's letter in lower case.
+    for (const char code : {'C', 'O', 'Q', 'R', 'Y', 'a'}) {
+        Engine e;
+        EXPECT_TRUE(e.Convert(MakeRun(Payments(1)), code)) << code;
+        EXPECT_TRUE(e.out.empty()) << code;
+        std::vector<std::string> texts;
+        for (const RecordingHost::Message& m : e.host.messages) {
+            EXPECT_EQ(m.caption, "") << code;  // the application's title
+            EXPECT_EQ(m.icon, MessageIcon::Information) << code;
+            texts.push_back(m.text);
+        }
+        EXPECT_EQ(texts, expected) << code;
+    }
 }
 
 TEST(BankFileEngine, DefaultFileNames) {

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "bankfile/bank_file.h"
-#include "bankfile/format_families.h"
 #include "conversion_fixture.h"
 
 namespace billpay {
@@ -201,10 +200,6 @@ TEST(AsbEpwCsv, WithoutPaymentsTheHeaderCountsNothing) {
     ASSERT_TRUE(c.ok);
     ASSERT_EQ(c.lines.size(), 1u);
     EXPECT_EQ(c.lines[0], "12,123113012345700,311220,\"\",\"00000000000\",0.00,0");
-}
-
-TEST(AsbBuilders, AnotherFormatCodeIsReportedAndGivesNothing) {
-    ExpectCodeOutsideFamilyIsReported({asb::Header, asb::Detail, asb::Footer}, 'G');
 }
 
 }  // namespace

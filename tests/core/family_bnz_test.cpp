@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "bankfile/bank_file.h"
-#include "bankfile/format_families.h"
 #include "conversion_fixture.h"
 
 namespace billpay {
@@ -235,12 +234,6 @@ INSTANTIATE_TEST_SUITE_P(
         OverflowCase{"Count100000", std::vector<Payment>(100'000, {"123456789012301", 1}),
                      "Exception: Overflow Error in  Footer: Transaction Count "}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// ---- codes outside the family
-
-TEST(BnzFamily, UnknownCodeIsReportedByEachBuilder) {
-    ExpectCodeOutsideFamilyIsReported({bnz::Header, bnz::Detail, bnz::Footer}, 'Q');
-}
 
 }  // namespace
 }  // namespace billpay

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "bankfile/bank_file.h"
-#include "bankfile/format_families.h"
 #include "conversion_fixture.h"
 
 namespace billpay {
@@ -275,10 +274,6 @@ TEST(CitibankFamily, NoHeaderOrTrailerEvenWithoutDetails) {
         EXPECT_TRUE(c.lines.empty()) << code;
         EXPECT_TRUE(c.messages.empty()) << code;
     }
-}
-
-TEST(CitibankFamily, UnknownCodeIsReportedByEachBuilder) {
-    ExpectCodeOutsideFamilyIsReported({citibank::Header, citibank::Detail, citibank::Footer}, 'Q');
 }
 
 }  // namespace

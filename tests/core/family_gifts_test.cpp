@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "bankfile/bank_file.h"
-#include "bankfile/format_families.h"
 #include "conversion_fixture.h"
 
 namespace billpay {
@@ -26,9 +25,7 @@ AbaLines MakeAbaLines(const std::vector<Payment>& payments, Date payDate = {2020
 }
 
 Converted Convert(char code, const AbaLines& aba) {
-    ConversionOptions options;
-    options.DebitAccount = "123113012345700";
-    options.BatchNo = "12";
+    ConversionOptions options = DebitAndBatch("123113012345700", "12");
     options.PreformatRef = "NOT WRITTEN";  // field 12 of the payment line stays empty
     return RunConversion(code, aba, options, {2026, 12, 9});
 }
@@ -119,10 +116,6 @@ TEST(GiftsTrailer, MoreThan99999PaymentsStopTheConversion) {
             EXPECT_EQ(c.messages[0].text, "Exception: Overflow Error in  Footer: Transaction Count ");
         }
     }
-}
-
-TEST(GiftsBuilders, AnotherFormatCodeIsReportedAndGivesNothing) {
-    ExpectCodeOutsideFamilyIsReported({gifts::Header, gifts::Detail, gifts::Footer}, 'A');
 }
 
 }  // namespace

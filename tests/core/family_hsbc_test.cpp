@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "bankfile/bank_file.h"
-#include "bankfile/format_families.h"
 #include "conversion_fixture.h"
 #include "util/text.h"
 
@@ -216,12 +215,6 @@ TEST(HsbcBatch, NoDetailsGivesHeaderAlone) {
     EXPECT_EQ(Cols(c.lines[0], 23, 45),
               "000000"
               "00000000000000.00");
-}
-
-// ---------------------------------------------------------------- other codes
-
-TEST(HsbcBuilders, ReportACodeWithoutACase) {
-    ExpectCodeOutsideFamilyIsReported({hsbc::Header, hsbc::Detail, hsbc::Footer}, 'N');
 }
 
 }  // namespace

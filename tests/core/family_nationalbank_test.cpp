@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "bankfile/bank_file.h"
-#include "bankfile/format_families.h"
 #include "conversion_fixture.h"
 
 namespace billpay {
@@ -177,13 +176,6 @@ TEST(NationalDirectLink, OnlyWrittenDetailsMakeLines) {
     ASSERT_TRUE(c.ok);
     ASSERT_EQ(c.lines.size(), 1u);
     EXPECT_EQ(c.lines[0].substr(0, 8), "1234.50,");
-}
-
-// ---------------------------------------------------------------- other codes
-
-TEST(NationalBuilders, ReportACodeWithoutACase) {
-    ExpectCodeOutsideFamilyIsReported({nationalbank::Header, nationalbank::Detail, nationalbank::Footer},
-                                      'X');
 }
 
 }  // namespace

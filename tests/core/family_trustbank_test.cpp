@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "bankfile/bank_file.h"
-#include "bankfile/format_families.h"
 #include "conversion_fixture.h"
 
 namespace billpay {
@@ -237,12 +236,6 @@ TEST(TsbFormat, FileWithoutDetailsIsHeaderAndZeroTrailer) {
     ASSERT_EQ(c.lines.size(), 2u);
     EXPECT_EQ(c.lines[0].size(), 160u);
     EXPECT_EQ(c.lines[1], Record({"T", "0000", "00000000000", "0000", Blanks(140)}));
-}
-
-// ---- codes outside the family
-
-TEST(TrustBankFamily, CodeWithoutLayoutReportsTheBuilderAndGivesNothing) {
-    ExpectCodeOutsideFamilyIsReported({trustbank::Header, trustbank::Detail, trustbank::Footer}, 'W');
 }
 
 }  // namespace

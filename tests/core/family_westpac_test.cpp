@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "bankfile/bank_file.h"
-#include "bankfile/format_families.h"
 #include "conversion_fixture.h"
 
 namespace billpay {
@@ -206,12 +205,6 @@ TEST(WestpacDeskBank, FileWithoutDetailsIsTheHeaderAlone) {
     ASSERT_TRUE(c.ok);
     ASSERT_EQ(c.lines.size(), 1u);
     EXPECT_EQ(c.lines[0].size(), 75u);
-}
-
-// ---- codes outside the family
-
-TEST(WestpacFamily, CodeWithoutLayoutReportsTheBuilderAndGivesNothing) {
-    ExpectCodeOutsideFamilyIsReported({westpac::Header, westpac::Detail, westpac::Footer}, 'T');
 }
 
 }  // namespace

@@ -16,7 +16,9 @@ std::uint64_t Next(std::uint64_t& state) {
 
 void Put(std::string& line, std::size_t column, std::string_view text) {
     // column is 1-based; the record is already 120 blanks
-    line.replace(column - 1, text.size(), text);
+    const std::size_t start = column - 1;
+    const std::size_t count = std::min(text.size(), line.size() - std::min(start, line.size()));
+    std::copy_n(text.begin(), count, line.begin() + static_cast<std::ptrdiff_t>(start));
 }
 
 std::string ZeroFilled(std::int64_t value, int width) {
@@ -79,7 +81,12 @@ std::string AbaDetailRecord(std::string_view account, std::int64_t cents, std::s
     Put(line, 1, "1");
     Put(line, 2, account.substr(0, 16));
     Put(line, 19, transactionCode.substr(0, 2));
-    Put(line, 21, cents < 0 ? "-" + ZeroFilled(-cents, 9) : ZeroFilled(cents, 10));
+    if (cents < 0) {
+        Put(line, 21, "-");
+        Put(line, 22, ZeroFilled(-cents, 9));
+    } else {
+        Put(line, 21, ZeroFilled(cents, 10));
+    }
     Put(line, 31, title.substr(0, 32));
     Put(line, 63, reference.substr(0, 18));
     Put(line, 81, debitAccount.substr(0, 16));

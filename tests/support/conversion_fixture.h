@@ -4,8 +4,6 @@
 // by a fresh engine with a recording host and a ticking clock, and pieces for
 // reading the records it writes.
 
-#include <gtest/gtest.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -129,35 +127,6 @@ inline std::vector<std::string> SplitFields(std::string_view line, char delimite
         }
     }
     return fields;
-}
-
-// The record builders of one family.
-struct FamilyBuilders {
-    std::string (*header)(TBankFile&);
-    std::string (*detail)(TBankFile&);
-    std::string (*footer)(TBankFile&);
-};
-
-// Given a code outside the family, each builder in turn gives an empty record
-// and reports once, with the information icon, the engine function that asked.
-inline void ExpectCodeOutsideFamilyIsReported(const FamilyBuilders& family, char code) {
-    const struct {
-        std::string (*builder)(TBankFile&);
-        const char* function;
-    } cases[] = {
-        {family.header, "GetHeaderText"}, {family.detail, "GetTextOut"}, {family.footer, "GetFooterText"}};
-    RecordingHost host;
-    TickingClock clock(Date{2026, 12, 9}, TimeOfDay{9, 30, 0, 0});
-    TBankFile bf(host, clock);
-    bf.FormatCode = code;
-    for (const auto& tc : cases) {
-        const std::size_t before = host.messages.size();
-        EXPECT_EQ(tc.builder(bf), "") << tc.function;
-        ASSERT_EQ(host.messages.size(), before + 1) << tc.function;
-        EXPECT_EQ(host.messages.back().text,
-                  std::string(" An error has occurred in function ") + tc.function);
-        EXPECT_EQ(host.messages.back().icon, MessageIcon::Information) << tc.function;
-    }
 }
 
 }  // namespace billpay::testing

@@ -45,7 +45,7 @@ std::string BulkPaymentsTrailer(TBankFile& bf) {
         "T",                                               // 1
         PadLeftZeros(RightText(bf.HashTotal, 4), 4),       // 2-5    last four hash digits
         RightText(bf.GetBatchTotal(15), 15),               // 6-20   whole cents
-        PadLeftZeros(std::to_string(bf.WrittenCount), 4),  // 21-24  details written
+        bf.GetDetailCount(4),  // 21-24  details written
         Blanks(96),                                        // 25-120
     });
 }
@@ -57,7 +57,7 @@ std::string BatchPaymentsHeader(TBankFile& bf) {
         "1NZHSBC",                                         // 1-7
         bf.DebitAccount,                                   // 8-19   12 digits (checked by the engine)
         "PS1",                                             // 20-22
-        PadLeftZeros(std::to_string(bf.WrittenCount), 6),  // 23-28  details to be written
+        bf.GetDetailCount(6),  // 23-28  details to be written
         bf.GetBatchTotal(17),                              // 29-45  dollars with "."
         bf.GetPayDate("yyyymmdd"),                         // 46-53  payment date
         "APO",                                             // 54-56

@@ -535,8 +535,14 @@ std::string TBankFile::GetBatchTotal(int width) const {
     return RepeatText("?", width);
 }
 
+// A count that does not fit its field would be cut to its leftmost digits
+// (1000 payments written as 100), a trailer the bank would read as a different
+// batch; the conversion stops instead, as the comma-separated trailers do.
 std::string TBankFile::GetDetailCount(int width) const {
-    return PadLeftZeros(std::to_string(WrittenCount), width);
+    std::string count = std::to_string(WrittenCount);
+    if (width > 0 && static_cast<int>(count.size()) > width)
+        throw ConversionError("Overflow Error in  Footer: Transaction Count ");
+    return PadLeftZeros(count, width);
 }
 
 }  // namespace billpay

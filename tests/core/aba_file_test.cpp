@@ -1,6 +1,8 @@
 // Reading ABA files from disk: whatever the bytes, a clear answer and no crash.
 
 #include <gtest/gtest.h>
+
+#include <ostream>
 #include <unistd.h>
 
 #include <filesystem>
@@ -51,6 +53,9 @@ struct FileCase {
     std::string text;                          // its text
     std::vector<std::string> memo;             // else the results, exactly
 };
+
+// Test names and failure messages show the case by its name.
+void PrintTo(const FileCase& c, std::ostream* os) { *os << c.name; }
 
 std::vector<FileCase> Cases() {
     const std::string longLine(10 * 1024 * 1024, '1');

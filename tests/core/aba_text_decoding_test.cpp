@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +18,9 @@ struct DecodingCase {
     std::string_view bytes;
     std::string_view text;
 };
+
+// Test names and failure messages show the case by its name.
+void PrintTo(const DecodingCase& c, std::ostream* os) { *os << c.name; }
 
 // Hex escapes are split off with "" where a letter a-f follows, so the
 // compiler does not read it as part of the escape.

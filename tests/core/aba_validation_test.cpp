@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -62,6 +64,9 @@ struct MemoCase {
     char code;
     std::vector<std::string> expected;  // the memo, exactly
 };
+
+// Test names and failure messages show the case by its name.
+void PrintTo(const MemoCase& c, std::ostream* os) { *os << c.name; }
 
 const std::string H = AbaHeaderRecord("091226");
 

@@ -11,6 +11,7 @@
 #include "aba/aba_lines.h"
 #include "bankfile/bank_file.h"
 #include "bankfile/format_table.h"
+#include "conversion_fixture.h"
 #include "recording_host.h"
 #include "util/clock.h"
 #include "util/number_text.h"
@@ -387,6 +388,38 @@ TEST(BankFileEngine, FormatTableInListOrder) {
     EXPECT_EQ(FindBankFormat('M')->listText, "National, ANZ PC Diskette(MT9)");
     EXPECT_EQ(FindBankFormat('Q'), nullptr);
     EXPECT_EQ(FindBankFormat('a'), nullptr);
+}
+
+}  // namespace
+}  // namespace billpay
+
+namespace billpay {
+namespace {
+
+// A payment count that its trailer field cannot hold stops the conversion
+// rather than being cut to its leftmost digits (B: three digits, U and I: four).
+TEST(BankFileEngine, CountTooWideForItsTrailerFieldStopsTheConversion) {
+    struct Case {
+        char code;
+        int fits;  // the most payments the trailer's count holds
+    } cases[] = {{'B', 999}, {'U', 9999}, {'I', 9999}};
+    for (const Case& c : cases) {
+        for (int payments : {c.fits, c.fits + 1}) {
+            const std::vector<testing::Payment> run(static_cast<std::size_t>(payments), {"123113012345700", 100});
+            const auto converted = testing::RunConversion(c.code, testing::MakeAbaRun(run),
+                                                          testing::DebitAndBatch("123113012345700", "1"),
+                                                          {2026, 12, 10});
+            if (payments == c.fits) {
+                EXPECT_TRUE(converted.ok) << c.code;
+                EXPECT_TRUE(converted.messages.empty()) << c.code;
+            } else {
+                EXPECT_FALSE(converted.ok) << c.code;
+                ASSERT_EQ(converted.messages.size(), 1u) << c.code;
+                EXPECT_EQ(converted.messages[0].text, "Exception: Overflow Error in  Footer: Transaction Count ");
+                EXPECT_EQ(converted.messages[0].caption, "Could not convert ABA file");
+            }
+        }
+    }
 }
 
 }  // namespace

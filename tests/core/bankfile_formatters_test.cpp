@@ -472,8 +472,20 @@ TEST_F(Formatters, TrailerCounts) {
     EXPECT_EQ(bf.HashTotalText, "99999999975");
     bf.WrittenCount = 7;
     EXPECT_EQ(bf.GetDetailCount(6), "000007");
+    bf.WrittenCount = 999;
+    EXPECT_EQ(bf.GetDetailCount(3), "999");
+    // Cut to "100", the count would name another batch: the conversion stops.
     bf.WrittenCount = 1000;
-    EXPECT_EQ(bf.GetDetailCount(3), "100");  // the leftmost digits
+    EXPECT_THROW(
+        {
+            try {
+                bf.GetDetailCount(3);
+            } catch (const ConversionError& e) {
+                EXPECT_STREQ(e.what(), "Overflow Error in  Footer: Transaction Count ");
+                throw;
+            }
+        },
+        ConversionError);
 }
 
 TEST_F(Formatters, UniqueReference) {

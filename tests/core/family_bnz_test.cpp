@@ -107,16 +107,18 @@ TEST(BnzDisketteFormat, TrailerCountTotalAndLastDigitHash) {
               "0012");
 }
 
-TEST(BnzDisketteFormat, OverlongCountAndHashLoseTheirRightmostDigits) {
-    // 1200 details whose bases end in 9: count 1200, hash total 10800.
+TEST(BnzDisketteFormat, FullCountAndHashFillTheirFields) {
+    // 999 details (the most three digits hold) whose bases end in 9: hash total 8991.
+    // One more stops the conversion rather than writing the count cut to "100".
     const Converted c =
-        Convert('B', MakeRun(std::vector<Payment>(1200, {"010001099010900", 1})), Options("7"));
+        Convert('B', MakeRun(std::vector<Payment>(999, {"010001099010900", 1})), Options("7"));
     ASSERT_TRUE(c.ok);
     EXPECT_EQ(c.lines.back(),
               "B0"
-              "120"
-              "00000001200"
-              "1080");
+              "999"
+              "00000000999"
+              "8991");
+    EXPECT_FALSE(Convert('B', MakeRun(std::vector<Payment>(1000, {"010001099010900", 1})), Options("7")).ok);
 }
 
 TEST(BnzDisketteFormat, HugeBatchTotalGrowsTheTrailerWithoutError) {

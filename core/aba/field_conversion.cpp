@@ -76,10 +76,14 @@ Converted<Date> ConvertDate(std::string_view cut) {
 }
 
 FixedText<16> AccountDigits(std::string_view cut) {
-    char digits[16];
+    // Branch-free: every character is written, and only a digit moves on.
+    // The field is at most 16 columns, so the digits always fit.
+    char digits[17];
     std::size_t n = 0;
-    for (char c : cut) {
-        if (c >= '0' && c <= '9' && n < sizeof digits) digits[n++] = c;
+    for (std::size_t i = 0; i < cut.size() && i < 16; ++i) {
+        const char c = cut[i];
+        digits[n] = c;
+        n += static_cast<std::size_t>(static_cast<unsigned char>(c - '0') < 10);
     }
     return FixedText<16>(std::string_view(digits, n));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -21,6 +22,14 @@ inline std::string_view CutField(std::string_view line, AbaField field) {
     if (start >= line.size()) return {};
     std::string_view cut = line.substr(start, static_cast<std::size_t>(pos.length));
     while (!cut.empty() && static_cast<unsigned char>(cut.front()) <= 32) cut.remove_prefix(1);
+    // Text fields are mostly blank-filled on the right: skip blanks eight at a time.
+    constexpr std::uint64_t kEightBlanks = 0x2020202020202020ULL;
+    while (cut.size() >= 8) {
+        std::uint64_t tail;
+        std::memcpy(&tail, cut.data() + cut.size() - 8, 8);
+        if (tail != kEightBlanks) break;
+        cut.remove_suffix(8);
+    }
     while (!cut.empty() && static_cast<unsigned char>(cut.back()) <= 32) cut.remove_suffix(1);
     return cut;
 }

@@ -89,16 +89,7 @@ std::string CommaSeparatedHeader(TBankFile& bf) {
 
 std::string CommaSeparatedDetail(TBankFile& bf) {
     DelimitedLine line;
-    line << bf.GetDetailRecordType();
-    line << bf.GetAccountNumber(bf.GetCreditAccount());
-    line << bf.GetTransactionCode();
-    line << bf.GetAmount();
-    line << Trim(bf.GetAccountTitle());
-    line << Trim(bf.GetPayeeField("PayeeReference"));
-    line << Trim(bf.GetPayeeField("PayeeCode"));
-    line << "";
-    line << Trim(bf.GetPayeeField("PayeeParticulars"));
-    line << Trim(bf.GetRemitterName());
+    AppendPaymentFields(line, bf);
     line << "";
     // Kiwibank's layout has no other party particulars.
     line << (bf.FormatCode == 'D' ? OtherPartyParticulars(bf.PreformatRef) : std::string());

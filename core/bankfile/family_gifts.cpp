@@ -38,16 +38,7 @@ std::string BatchHeader(TBankFile& bf) {
 // statement fields and the remitter.
 std::string PaymentDetail(TBankFile& bf) {
     DelimitedLine line;
-    line << bf.GetDetailRecordType();
-    line << bf.GetAccountNumber(bf.GetCreditAccount());
-    line << bf.GetTransactionCode();
-    line << bf.GetAmount();
-    line << Trim(bf.GetAccountTitle());
-    line << Trim(bf.GetPayeeField("PayeeReference"));
-    line << Trim(bf.GetPayeeField("PayeeCode"));
-    line << "";
-    line << Trim(bf.GetPayeeField("PayeeParticulars"));
-    line << Trim(bf.GetRemitterName());
+    AppendPaymentFields(line, bf);
     line.Empty(3);
     return std::move(line).Text();
 }

@@ -55,4 +55,20 @@ std::string CheckedBatchTrailer(TBankFile& bf) {
     return std::move(line).Text();
 }
 
+// The first ten fields of the comma-separated payment lines of D, Z, G and K:
+// record type, account, transaction code, amount in cents, the payee's name
+// and statement fields, and the remitter, each produced in column order.
+void AppendPaymentFields(DelimitedLine& line, TBankFile& bf) {
+    line << bf.GetDetailRecordType();
+    line << bf.GetAccountNumber(bf.GetCreditAccount());
+    line << bf.GetTransactionCode();
+    line << bf.GetAmount();
+    line << Trim(bf.GetAccountTitle());
+    line << Trim(bf.GetPayeeField("PayeeReference"));
+    line << Trim(bf.GetPayeeField("PayeeCode"));
+    line << "";
+    line << Trim(bf.GetPayeeField("PayeeParticulars"));
+    line << Trim(bf.GetRemitterName());
+}
+
 }  // namespace billpay

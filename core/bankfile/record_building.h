@@ -47,6 +47,9 @@ private:
 // naming the field.
 std::string CheckedField(std::string text, int width, std::string_view fieldName, const TBankFile& bf);
 
+// The first ten fields of the comma-separated payment lines of D, Z, G and K.
+void AppendPaymentFields(DelimitedLine& line, TBankFile& bf);
+
 // The overflow-checked comma-separated trailer of D, Z, G and K.
 std::string CheckedBatchTrailer(TBankFile& bf);
 

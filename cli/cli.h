@@ -32,4 +32,8 @@ void PrintMessageBox(std::string_view caption, std::string_view text);
 // The format code named on the command line, either case; 0 when it is not one of the 21.
 char ParseFormatCode(std::string_view text);
 
+// Takes the value of the --format option at args[i + 1] (moving i onto it)
+// into `code`. Returns kExitOk, or the usage error's status.
+int TakeFormatCode(const Args& args, std::size_t& i, char& code);
+
 }  // namespace billpay::cli

@@ -29,4 +29,11 @@ char ParseFormatCode(std::string_view text) {
     return FindBankFormat(code) ? code : 0;
 }
 
+int TakeFormatCode(const Args& args, std::size_t& i, char& code) {
+    if (i + 1 >= args.size()) return UsageError("--format needs a format code");
+    code = ParseFormatCode(args[++i]);
+    if (!code) return UsageError("unknown format code '" + args[i] + "' (see 'billpay-cli formats')");
+    return kExitOk;
+}
+
 }  // namespace billpay::cli

@@ -10,6 +10,7 @@
 #include "cli_validation.h"
 #include "util/clock.h"
 #include "util/file_output.h"
+#include "util/text.h"
 
 namespace billpay::cli {
 namespace {
@@ -32,16 +33,10 @@ struct ConvertArguments {
     char code = 0;
     std::string file;
     std::optional<std::string> output;
-    std::optional<std::string> batch, preformat, payerReference, payerParticulars, payerCode, debitAccount, now;
+    std::optional<std::string> batch, preformat, payerReference, payerParticulars, payerCode, debitAccount,
+        now;
     bool confidential = false;
 };
-
-bool IsBlank(std::string_view text) {
-    for (unsigned char c : text) {
-        if (c > 32) return false;
-    }
-    return true;
-}
 
 std::string FormatName(const FormatOptions& options) {
     const BankFormat* format = FindBankFormat(options.code);
@@ -57,10 +52,11 @@ std::optional<std::string> CheckTextOption(const char* flag, const std::optional
         return std::nullopt;
     }
     if (maxLength == 0) return std::string(flag) + " is not offered by format " + FormatName(format);
-    if (required && IsBlank(*value)) return std::string(flag) + " must not be blank for format " + FormatName(format);
+    if (required && TrimView(*value).empty())
+        return std::string(flag) + " must not be blank for format " + FormatName(format);
     if (static_cast<int>(value->size()) > maxLength)
-        return std::string(flag) + " is longer than " + std::to_string(maxLength) + " characters for format " +
-               FormatName(format);
+        return std::string(flag) + " is longer than " + std::to_string(maxLength) +
+               " characters for format " + FormatName(format);
     return std::nullopt;
 }
 
@@ -75,9 +71,7 @@ int ParseConvertArguments(const Args& args, ConvertArguments& out) {
         const std::string& arg = args[i];
         std::optional<std::string>* target = nullptr;
         if (arg == "--format" || arg == "-f") {
-            if (i + 1 >= args.size()) return UsageError("--format needs a format code");
-            out.code = ParseFormatCode(args[++i]);
-            if (!out.code) return UsageError("unknown format code '" + args[i] + "' (see 'billpay-cli formats')");
+            if (int status = TakeFormatCode(args, i, out.code); status != kExitOk) return status;
             continue;
         }
         if (arg == "--confidential") {
@@ -118,12 +112,14 @@ int RunConvert(const Args& args) {
 
     const std::optional<std::string> problems[] = {
         CheckTextOption("--batch", a.batch, format, format.batchMaxLength, format.batchRequired),
-        CheckTextOption("--preformat", a.preformat, format, format.preformatMaxLength, format.preformatRequired),
+        CheckTextOption("--preformat", a.preformat, format, format.preformatMaxLength,
+                        format.preformatRequired),
         CheckTextOption("--payer-reference", a.payerReference, format,
                         format.payerFields ? kPayerFieldMaxLength : 0, false),
         CheckTextOption("--payer-particulars", a.payerParticulars, format,
                         format.payerFields ? kPayerFieldMaxLength : 0, false),
-        CheckTextOption("--payer-code", a.payerCode, format, format.payerFields ? kPayerFieldMaxLength : 0, false),
+        CheckTextOption("--payer-code", a.payerCode, format, format.payerFields ? kPayerFieldMaxLength : 0,
+                        false),
     };
     for (const auto& problem : problems) {
         if (problem) return UsageError(*problem);
@@ -173,7 +169,8 @@ int RunConvert(const Args& args) {
     const std::string_view contents = bankFile.CrLfText();
     if (a.output) {
         if (const auto failure = WriteFileReplacing(*a.output, contents)) {
-            PrintMessageBox("Error Writing Bank File", "Cannot write the bank file " + *a.output + ": " + *failure);
+            PrintMessageBox("Error Writing Bank File",
+                            "Cannot write the bank file " + *a.output + ": " + *failure);
             return kExitCannotWrite;
         }
         return kExitOk;

@@ -12,7 +12,8 @@ int RunFormats(const Args& args) {
         // B's name carries the four-digit batch number of the conversion.
         const std::string fileName =
             std::string(format.defaultFileName) + (format.code == 'B' ? "nnnn.dat" : "");
-        std::cout << format.code << '\t' << format.passes << '\t' << fileName << '\t' << format.listText << '\n';
+        std::cout << format.code << '\t' << format.passes << '\t' << fileName << '\t' << format.listText
+                  << '\n';
     }
     return kExitOk;
 }

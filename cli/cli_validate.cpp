@@ -27,9 +27,7 @@ int RunValidate(const Args& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--format" || arg == "-f") {
-            if (i + 1 >= args.size()) return UsageError("--format needs a format code");
-            code = ParseFormatCode(args[++i]);
-            if (!code) return UsageError("unknown format code '" + args[i] + "' (see 'billpay-cli formats')");
+            if (int status = TakeFormatCode(args, i, code); status != kExitOk) return status;
         } else if (arg.size() > 1 && arg[0] == '-') {
             return UsageError("unknown option '" + arg + "' for 'validate'");
         } else if (file.empty()) {

@@ -78,7 +78,7 @@ Converted<Date> ConvertDate(std::string_view cut) {
 FixedText<16> AccountDigits(std::string_view cut) {
     // Branch-free: every character is written, and only a digit moves on.
     // The field is at most 16 columns, so the digits always fit.
-    char digits[17];
+    char digits[16];
     std::size_t n = 0;
     for (std::size_t i = 0; i < cut.size() && i < 16; ++i) {
         const char c = cut[i];

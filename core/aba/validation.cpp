@@ -34,8 +34,12 @@ namespace {
     return big;
 }
 
-std::string Amount7(Money m) { return FormatFixed(m, 7); }
-std::string Amount6(Money m) { return FormatFixed(m, 6); }
+std::string Amount7(Money m) {
+    return FormatFixed(m, 7);
+}
+std::string Amount6(Money m) {
+    return FormatFixed(m, 6);
+}
 
 // A conversion step's verdict: empty when it passed, else the failure text.
 using StepFailure = std::optional<std::string>;
@@ -104,7 +108,7 @@ struct Tally {
     int trailers = 0;
     int details = 0;
     Money creditTotal{};
-    bool hasTrailer = false;  // a trailer record was seen in this stretch
+    bool hasTrailer = false;      // a trailer record was seen in this stretch
     TABATrailerRecord trailer{};  // the last one
     bool netConverted = false;
     bool creditConverted = false;
@@ -134,8 +138,8 @@ struct Tally {
 // independent, so a large file can be validated on several cores.
 class RecordValidator {
 public:
-    RecordValidator(const RunWideFields& runWide, std::size_t lastLine, char formatCode, const AccountCheck& check,
-                    Tally& tally)
+    RecordValidator(const RunWideFields& runWide, std::size_t lastLine, char formatCode,
+                    const AccountCheck& check, Tally& tally)
         : runWide_(runWide),
           lastLine_(lastLine),
           debitRule_(DebitRuleFor(formatCode)),
@@ -154,15 +158,17 @@ public:
         switch (text[0]) {
             // Each record is built in place in its line's slot.
             case '0':
-                Header(text, n, std::get<TABAHeaderRecord>(line.record.emplace(std::in_place_type<TABAHeaderRecord>)));
+                Header(text, n,
+                       std::get<TABAHeaderRecord>(line.record.emplace(std::in_place_type<TABAHeaderRecord>)));
                 break;
             case '1':
                 Detail(text, index, n,
                        std::get<TABADetailRecord>(line.record.emplace(std::in_place_type<TABADetailRecord>)));
                 break;
             case '7':
-                Trailer(text, n, index == lastLine_,
-                        std::get<TABATrailerRecord>(line.record.emplace(std::in_place_type<TABATrailerRecord>)));
+                Trailer(
+                    text, n, index == lastLine_,
+                    std::get<TABATrailerRecord>(line.record.emplace(std::in_place_type<TABATrailerRecord>)));
                 break;
             default:
                 Report(Format("Line %4d - (\?\?\?) Unrecognised Record Type conversion error - %s", n,
@@ -174,7 +180,9 @@ public:
 private:
     void Report(std::string text) { tally_.errors.push_back(std::move(text)); }
 
-    void Fail(const char* pattern, int n, const std::string& failure) { Report(Format(pattern, n, failure.c_str())); }
+    void Fail(const char* pattern, int n, const std::string& failure) {
+        Report(Format(pattern, n, failure.c_str()));
+    }
 
     void Header(std::string_view text, int n, TABAHeaderRecord& r) {
         ++tally_.headers;
@@ -202,7 +210,8 @@ private:
     StepFailure CheckDebitAccount(std::string_view digits) const {
         switch (debitRule_) {
             case DebitRule::BankOwnAccount:
-                if (digits.empty() || digits.size() > 10) return "Account Number invalid - " + std::string(digits);
+                if (digits.empty() || digits.size() > 10)
+                    return "Account Number invalid - " + std::string(digits);
                 return std::nullopt;
             case DebitRule::HsbcTwelveDigits:
                 if (digits.size() != 12) return "Account Number invalid - " + std::string(digits);
@@ -305,7 +314,8 @@ private:
         if (count.ok()) {
             r.FileCount = count.get();
             if (r.FileCount == 0)
-                Fail("Line %4d - (TRL) File Count conversion error - %s", n, Format("Invalid File Count - %d", 0));
+                Fail("Line %4d - (TRL) File Count conversion error - %s", n,
+                     Format("Invalid File Count - %d", 0));
             else if (r.FileCount < 0)
                 Fail("Line %4d - (TRL) File Count conversion error - %s", n,
                      Format("File Count is negative - %d", r.FileCount));
@@ -339,25 +349,30 @@ void FileChecks(const Tally& t, std::vector<std::string>& errors) {
     // conversion error is already reported, so the file fails anyway.
     const TABATrailerRecord& r = t.trailer;
     if (t.fileCountConverted && r.FileCount != t.details)
-        errors.push_back(Format("Number of detail records processed (%d) does not match transaction count on ABA "
-                                "trailer record (%d)",
-                                t.details, r.FileCount));
+        errors.push_back(
+            Format("Number of detail records processed (%d) does not match transaction count on ABA "
+                   "trailer record (%d)",
+                   t.details, r.FileCount));
     if (t.netConverted && t.creditConverted && r.NetTotalAmount != r.CreditAmount)
         errors.push_back(Format("Net Total on ABA trailer record (%s) not equal to Credit Total (%s)",
                                 Amount6(r.NetTotalAmount).c_str(), Amount6(r.CreditAmount).c_str()));
     if (t.debitConverted && r.DebitAmount != Money{})
         errors.emplace_back("ABA file cannot contain direct debit transactions (Transaction Code 13)");
     if (t.creditConverted && r.CreditAmount != t.creditTotal)
-        errors.push_back(Format("Calculated transaction balance (%s) does not match Credit Balance on ABA trailer "
-                                "record (%s)",
-                                Amount6(t.creditTotal).c_str(), Amount6(r.CreditAmount).c_str()));
+        errors.push_back(
+            Format("Calculated transaction balance (%s) does not match Credit Balance on ABA trailer "
+                   "record (%s)",
+                   Amount6(t.creditTotal).c_str(), Amount6(r.CreditAmount).c_str()));
 }
 
 }  // namespace
 
-bool CheckAccountDigits(std::string_view digits) { return CheckStoredAccount(digits); }
+bool CheckAccountDigits(std::string_view digits) {
+    return CheckStoredAccount(digits);
+}
 
-ValidationRun ValidateAbaLines(AbaLines lines, char formatCode, const AccountCheck& check, ProgressSink* progress) {
+ValidationRun ValidateAbaLines(AbaLines lines, char formatCode, const AccountCheck& check,
+                               ProgressSink* progress) {
     ValidationRun run;
     run.lines = std::move(lines);
     AbaLines& all = run.lines;
@@ -370,25 +385,24 @@ ValidationRun ValidateAbaLines(AbaLines lines, char formatCode, const AccountChe
 
     // Each chunk of lines is validated on a core of its own; their tallies
     // are then joined in file order, so the results read exactly as one pass
-    // over the file would give them. With a progress bar to drive, the run
-    // stays on the calling thread and steps it line by line.
-    const std::size_t chunks = progress ? 1 : all.ChunkCount();
-    std::vector<Tally> tallies(std::max<std::size_t>(chunks, 1));
+    // over the file would give them. With a progress bar to drive, the chunks
+    // are validated one after another on the calling thread, which steps it
+    // line by line.
+    std::vector<Tally> tallies(std::max<std::size_t>(all.ChunkCount(), 1));
     auto validateChunk = [&](std::size_t k) {
         RecordValidator validator(runWide, lastLine, formatCode, check, tallies[k]);
         std::span<AbaLine> chunk = all.Chunk(k);
         const std::size_t start = all.ChunkStart(k);
-        for (std::size_t i = 0; i < chunk.size(); ++i) validator.Line(chunk[i], start + i);
+        for (std::size_t i = 0; i < chunk.size(); ++i) {
+            validator.Line(chunk[i], start + i);
+            if (progress) progress->Step();
+        }
     };
     if (progress) {
-        RecordValidator validator(runWide, lastLine, formatCode, check, tallies[0]);
-        for (std::size_t i = 0; i < all.size(); ++i) {
-            validator.Line(all[i], i);
-            progress->Step();
-        }
-    } else if (chunks > 0) {
+        for (std::size_t k = 0; k < all.ChunkCount(); ++k) validateChunk(k);
+    } else if (all.ChunkCount() > 0) {
         std::vector<std::jthread> workers;
-        for (std::size_t k = 1; k < chunks; ++k) workers.emplace_back(validateChunk, k);
+        for (std::size_t k = 1; k < all.ChunkCount(); ++k) workers.emplace_back(validateChunk, k);
         validateChunk(0);
     }
 
@@ -404,7 +418,8 @@ ValidationRun ValidateAbaLines(AbaLines lines, char formatCode, const AccountChe
     if (run.errors.empty()) {
         run.memo.emplace_back("Validation Completed OK");
         run.memo.push_back(Format("File Contains %d Transactions", total.details));
-        run.memo.push_back(Format("Direct Credit Balance is $%s", Amount6(total.trailer.CreditAmount).c_str()));
+        run.memo.push_back(
+            Format("Direct Credit Balance is $%s", Amount6(total.trailer.CreditAmount).c_str()));
     }
     return run;
 }
@@ -414,7 +429,8 @@ ValidationOutcome ValidateAbaFile(const std::string& path, char formatCode, cons
     ValidationOutcome outcome;
     AbaFileRead read = ReadAbaFile(path, progress ? 1 : threads);
     if (!read.lines) {
-        outcome.problem = FileProblem{"Error Opening ABA File", "Cannot open ABA file.\r\rError: " + read.error};
+        outcome.problem =
+            FileProblem{"Error Opening ABA File", "Cannot open ABA file.\r\rError: " + read.error};
         return outcome;
     }
     if (read.lines->LinesRead() == 0) {

@@ -6,17 +6,11 @@
 #include <utility>
 #include <vector>
 
+#include "util/text.h"
+
 namespace billpay {
 
 namespace {
-
-constexpr bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-bool AllDigits(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), IsDigit);
-}
 
 constexpr std::size_t kBranchStart = kBankNumberLength;
 constexpr std::size_t kCustomerStart = kBranchStart + kBranchNumberLength;

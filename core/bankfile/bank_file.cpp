@@ -68,11 +68,7 @@ bool IsZeroAmountText(std::string_view text) {
 }
 
 bool IsDigitText(std::string_view text) {
-    if (text.empty()) return false;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-    }
-    return true;
+    return !text.empty() && AllDigits(text);
 }
 
 // Adds a digit slice to a hash total held as digits without leading zeros,

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "util/text.h"
+
 namespace billpay {
 namespace {
 
@@ -23,8 +25,8 @@ constexpr std::array<FormatOptions, 21> kFormatOptions{{
     {'D', 2, false, Grouped, kOtherPartyParticulars, 12, false,
      "Enter the Other Party Particulars reference for this file", false, false},
     {'B', 4, true, Grouped, {}, 0, false, {}, false, false},
-    {'E', 0, false, AsStored, kPreformatReference, 16, true, "Enter the Citibank Preformat Reference for this file",
-     false, false},
+    {'E', 0, false, AsStored, kPreformatReference, 16, true,
+     "Enter the Citibank Preformat Reference for this file", false, false},
     {'V', 0, false, AsStored, kOrderingPartyName, 35, true, kOrderingPartyHint, false, false},
     {'F', 0, false, AsStored, {}, 0, false, {}, false, false},
     {'L', 0, false, AsStored, kOrderingPartyName, 35, true, kOrderingPartyHint, true, false},
@@ -38,13 +40,6 @@ constexpr std::array<FormatOptions, 21> kFormatOptions{{
     {'W', 0, false, Grouped, {}, 0, false, {}, false, false},
     {'P', 3, true, Grouped, {}, 0, false, {}, false, false},
 }};
-
-bool IsBlank(std::string_view text) {
-    for (unsigned char c : text) {
-        if (c > 32) return false;
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -64,15 +59,20 @@ std::string DebitAccountForDisplay(std::string_view debitAccount, DebitAccountDi
         case Grouped:
             break;
     }
-    if (IsBlank(debitAccount)) return {};
+    if (TrimView(debitAccount).empty()) return {};
     // Characters 1-2, 3-6, 7-13 and 14 onward (at most 3), "-" between them.
     auto piece = [&](std::size_t from, std::size_t count) {
         return from < debitAccount.size() ? debitAccount.substr(from, count) : std::string_view{};
     };
     std::string shown;
     shown.reserve(20);
-    shown.append(piece(0, 2)).append("-").append(piece(2, 4)).append("-").append(piece(6, 7)).append("-").append(
-        piece(13, 3));
+    shown.append(piece(0, 2))
+        .append("-")
+        .append(piece(2, 4))
+        .append("-")
+        .append(piece(6, 7))
+        .append("-")
+        .append(piece(13, 3));
     return shown;
 }
 

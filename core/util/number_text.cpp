@@ -9,14 +9,6 @@ namespace billpay {
 
 namespace {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-bool AllDigits(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), IsDigit);
-}
-
 bool IsNumberChar(char c) {
     return IsDigit(c) || c == '+' || c == '-' || c == '.';
 }

@@ -13,6 +13,18 @@ namespace billpay {
 // and control characters). Where a text has leading or trailing blanks the
 // two lengths differ, and the bank files depend on which one each helper uses.
 
+constexpr bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// True when every character is a decimal digit (also for an empty text).
+constexpr bool AllDigits(std::string_view text) {
+    for (char c : text) {
+        if (!IsDigit(c)) return false;
+    }
+    return true;
+}
+
 // The text without leading and trailing characters with codes of 32 or lower.
 std::string_view TrimView(std::string_view text);
 std::string Trim(std::string_view text);

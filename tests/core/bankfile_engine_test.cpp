@@ -28,21 +28,12 @@ struct Payment {
 
 // An ABA run with its parsed records attached, as validation leaves it.
 AbaLines MakeRun(const std::vector<Payment>& payments, std::string_view remitter = "Acme Ltd") {
-    AbaLines lines = AbaLines::FromLines(std::vector<std::string>(payments.size() + 2, "record"));
-    TABAHeaderRecord header;
-    header.PayDate = Date{2026, 12, 9};
-    lines[0].record = header;
-    for (std::size_t i = 0; i < payments.size(); ++i) {
-        TABADetailRecord detail;
-        detail.CreditAccountNumber = payments[i].account;
-        detail.Amount = Money::FromCents(payments[i].cents);
-        detail.AccountTitle = "Smith & Co.";
-        detail.LodgementReference = "inv-2020/15 extra";
-        detail.RemitterName = remitter;
-        lines[i + 1].record = detail;
-    }
-    lines[payments.size() + 1].record = TABATrailerRecord{};
-    return lines;
+    std::vector<testing::Payment> run;
+    for (const Payment& p : payments) run.push_back({p.account, p.cents});
+    return testing::MakeAbaRun(run, {.payDate = Date{2026, 12, 9},
+                                     .remitter = std::string(remitter),
+                                     .title = "Smith & Co.",
+                                     .reference = "inv-2020/15 extra"});
 }
 
 std::vector<Payment> Payments(int count, std::int64_t cents = 100) {
@@ -405,17 +396,19 @@ TEST(BankFileEngine, CountTooWideForItsTrailerFieldStopsTheConversion) {
     } cases[] = {{'B', 999}, {'U', 9999}, {'I', 9999}};
     for (const Case& c : cases) {
         for (int payments : {c.fits, c.fits + 1}) {
-            const std::vector<testing::Payment> run(static_cast<std::size_t>(payments), {"123113012345700", 100});
-            const auto converted = testing::RunConversion(c.code, testing::MakeAbaRun(run),
-                                                          testing::DebitAndBatch("123113012345700", "1"),
-                                                          {2026, 12, 10});
+            const std::vector<testing::Payment> run(static_cast<std::size_t>(payments),
+                                                    {"123113012345700", 100});
+            const auto converted =
+                testing::RunConversion(c.code, testing::MakeAbaRun(run),
+                                       testing::DebitAndBatch("123113012345700", "1"), {2026, 12, 10});
             if (payments == c.fits) {
                 EXPECT_TRUE(converted.ok) << c.code;
                 EXPECT_TRUE(converted.messages.empty()) << c.code;
             } else {
                 EXPECT_FALSE(converted.ok) << c.code;
                 ASSERT_EQ(converted.messages.size(), 1u) << c.code;
-                EXPECT_EQ(converted.messages[0].text, "Exception: Overflow Error in  Footer: Transaction Count ");
+                EXPECT_EQ(converted.messages[0].text,
+                          "Exception: Overflow Error in  Footer: Transaction Count ");
                 EXPECT_EQ(converted.messages[0].caption, "Could not convert ABA file");
             }
         }

@@ -10,5 +10,5 @@ if [ "${1:-}" = "--sanitize" ]; then
     EXTRA=(-DBILLPAY_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBILLPAY_BUILD_BENCH=OFF)
 fi
 
-cmake -S . -B "$BUILD_DIR" -G Ninja "${EXTRA[@]}" >/dev/null
+cmake -S . -B "$BUILD_DIR" -G Ninja -DBILLPAY_BUILD_GUI=ON "${EXTRA[@]}" >/dev/null
 cmake --build "$BUILD_DIR" -j2

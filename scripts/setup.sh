@@ -2,7 +2,9 @@
 # Installs the Debian packages the build needs, when they are missing.
 set -euo pipefail
 
-PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev)
+PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
+          qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev xvfb xauth
+          fonts-liberation fonts-liberation2 poppler-utils)
 
 missing=()
 for package in "${PACKAGES[@]}"; do

@@ -36,8 +36,9 @@ public:
     std::optional<QString> OpenFile(QWidget*, const OpenFileRequest& request) override {
         openRequests.push_back(request);
         if (openAnswers.empty()) return std::nullopt;
-        std::optional<QString> answer = openAnswers.front();
+        const QString answer = openAnswers.front();
         openAnswers.pop_front();
+        if (answer.isEmpty()) return std::nullopt;
         return answer;
     }
 
@@ -63,7 +64,7 @@ public:
     void PrinterSetup(QWidget*) override { ++printerSetups; }
     QPrinter& Printer() override { return printer_; }
 
-    std::deque<std::optional<QString>> openAnswers;
+    std::deque<QString> openAnswers;  // an empty answer cancels
     std::deque<std::optional<SaveFileChoice>> saveAnswers;
     std::vector<OpenFileRequest> openRequests;
     std::vector<SaveFileRequest> saveRequests;

@@ -6,6 +6,7 @@
 #include "bankfile/bank_file.h"
 #include "bankfile/format_options.h"
 #include "bankfile/format_table.h"
+#include "bankfile/null_host.h"
 #include "cli.h"
 #include "cli_validation.h"
 #include "util/clock.h"
@@ -17,16 +18,11 @@ namespace {
 
 // The conversion engine's host on a terminal: messages go to standard error,
 // caption first; there is no progress bar or cursor to drive.
-class TerminalHost final : public ConversionHost {
+class TerminalHost final : public NullHost {
 public:
-    void SetProgressMaximum(int) override {}
-    void SetProgressPosition(int) override {}
-    void StepProgress() override {}
-    void ShowMessage(std::string_view text, std::string_view caption, MessageIcon) override {
+    void ShowMessage(MessageIcon, std::string_view caption, std::string_view text) override {
         PrintMessageBox(caption.empty() ? std::string_view("Vorla Bill Payment Utility") : caption, text);
     }
-    void SetBusyCursor(bool) override {}
-    void ProcessPendingEvents() override {}
 };
 
 struct ConvertArguments {

@@ -88,11 +88,34 @@ private:
     double bodyTop_ = 0;
 };
 
+// Units per inch of the units a paper size can be defined in.
+double UnitsPerInch(QPageSize::Unit unit) {
+    switch (unit) {
+        case QPageSize::Millimeter:
+            return 25.4;
+        case QPageSize::Point:
+            return 72.0;
+        case QPageSize::Inch:
+            return 1.0;
+        case QPageSize::Pica:
+            return 6.0;
+        case QPageSize::Didot:
+            return 67.54;
+        case QPageSize::Cicero:
+            return 5.628;
+    }
+    return 72.0;
+}
+
 }  // namespace
 
+// From the size the paper is defined in: the sizes in other units are rounded
+// (A4 comes out 11.69 inches high rather than 11.693).
 QSizeF PaperSizeInPageUnits(const QPageSize& paper, QPageLayout::Orientation orientation) {
-    const QSizeF inches = paper.size(QPageSize::Inch);
-    QSizeF size(inches.width() * kPageUnitsPerInch, inches.height() * kPageUnitsPerInch);
+    const QSizeF defined = paper.isValid() ? paper.definitionSize() : QSizeF(210, 297);
+    const double perInch = paper.isValid() ? UnitsPerInch(paper.definitionUnits()) : 25.4;
+    QSizeF size(defined.width() / perInch * kPageUnitsPerInch,
+                defined.height() / perInch * kPageUnitsPerInch);
     if (orientation == QPageLayout::Landscape) size.transpose();
     return size;
 }

@@ -220,8 +220,10 @@ void TfrmPreview::btnNavClick(const QAbstractButton* sender) {
     btnLast->setEnabled(count > 0 && shown != count);
 }
 
+// The box is narrow: its text is shown from its start.
 void TfrmPreview::SelectZoomEntry(const QString& entry) {
     cmbZoom->setCurrentIndex(cmbZoom->findText(entry));
+    cmbZoom->lineEdit()->setCursorPosition(0);
 }
 
 void TfrmPreview::btnOnePageClick() {

@@ -8,6 +8,7 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "fake_dialogs.h"
@@ -224,6 +226,39 @@ TEST_F(PreviewTest, ListEntriesZoomAndTheBlankEntryChangesNothing) {
     preview->resize(1400, 700);
     EXPECT_EQ(preview->cmbZoom->currentText(), "Fit to Width");
     EXPECT_GT(preview->q1rpreview->Zoom(), fitted);
+}
+
+TEST_F(PreviewTest, TypedZoomBeyondReasonIsHeldAtTheLargestZoom) {
+    Open(3);
+    preview->cmbZoom->lineEdit()->selectAll();
+    QTest::keyClicks(preview->cmbZoom->lineEdit(), "99999999");
+    EXPECT_EQ(preview->q1rpreview->Zoom(), TReportPreviewArea::kMaximumZoom);
+    EXPECT_EQ(preview->q1rpreview->ZoomedPageSize().width(), std::lround(report->PageSize().width() * 10));
+}
+
+// The hook the main window installs: a maximised modal window, captioned for
+// the report, freed once it has closed.
+TEST(ShowReportPreview, ShowsAModalMaximisedWindowAndFreesItWhenClosed) {
+    const QStringList lines = Lines(3);
+    std::optional<PreparedReport> report = PrepareReport(lines);
+    ASSERT_TRUE(report);
+    FakeDialogBox dialogs;
+    QWidget owner;
+    QPointer<QWidget> shown;
+    bool maximised = false;
+    QString caption;
+    QTimer::singleShot(0, [&] {
+        shown = QApplication::activeModalWidget();
+        if (shown == nullptr) return;
+        maximised = shown->isMaximized();
+        caption = shown->windowTitle();
+        shown->close();
+    });
+    ShowReportPreview(*report, dialogs, &owner);
+    ASSERT_NE(caption, QString());
+    EXPECT_TRUE(maximised);
+    EXPECT_EQ(caption, "Bill Payment Validation Report - Report Preview");
+    EXPECT_TRUE(shown.isNull());
 }
 
 TEST(PreviewArea, ZoomFormulasForAKnownAreaSize) {

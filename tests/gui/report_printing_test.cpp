@@ -1,7 +1,7 @@
 // Printing the prepared pages through QPrinter, checked in the PDF it writes.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <optional>
 #include <string>
 
 #include <QPageSize>
@@ -72,24 +72,39 @@ TEST(ReportPrinting, TwoPageReportPrintsTwoPdfPagesWithItsLines) {
     EXPECT_TRUE(pages[1].simplified().contains("*** END OF REPORT ***"));
 }
 
-TEST(ReportPrinting, LandscapeReportRestoresThePrinterAndCancelStopsTheJob) {
+TEST(ReportPrinting, LandscapeReportPrintsLandscapePagesAndCancelStopsTheJob) {
     QTemporaryDir dir;
     FakeDialogBox dialogs;
+    dialogs.Printer().setPageSize(QPageSize(QPageSize::A4));
     billpay::TextLines bankFile;
     for (int i = 0; i < 80; ++i) bankFile.push_back("1,PAYMENT");
 
     ReportCapture capture;
-    bool printed = true;
+    std::optional<int> cancelAfter;
+    bool printed = false;
     int asked = 0;
+    int pageCount = 0;
     SetPreviewHook([&](PreparedReport& report) {
+        pageCount = report.PageCount();
         QPrinter& printer = dialogs.Printer();
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath("cancelled.pdf"));
+        printer.setOutputFileName(dir.filePath(cancelAfter ? "cancelled.pdf" : "landscape.pdf"));
+        asked = 0;
         printed = PrintPreparedReport(printer, report, [&](int page, int) {
             ++asked;
-            return page < 1;
+            return !cancelAfter || page < *cancelAfter;
         });
     });
+
+    PrintConversionReport(dialogs, bankFile, "ASB Gateway", "");
+    ASSERT_TRUE(printed);
+    EXPECT_EQ(dialogs.Printer().pageLayout().orientation(), QPageLayout::Portrait);
+    const QString info = RunTool("pdfinfo", {dir.filePath("landscape.pdf")});
+    EXPECT_TRUE(info.contains(QRegularExpression(QString("Pages:\\s+%1\\n").arg(pageCount))))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+84[12][.0-9]* x 595"))) << info.toStdString();
+
+    cancelAfter = 1;
     PrintConversionReport(dialogs, bankFile, "ASB Gateway", "");
     EXPECT_FALSE(printed);
     EXPECT_EQ(asked, 2);

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 #include "app/about_box.h"
 #include "app/app_title.h"
@@ -92,6 +94,22 @@ TEST(AboutBox, CannotBeResizedPastItsLimits) {
     if (box.logicalDpiY() == 96) {
         EXPECT_EQ(box.size(), QSize(356, 254));
     }
+}
+
+TEST(AboutBox, HelpMenuOpensItModallyWithoutOwnerAndFreesItOnClose) {
+    QWidget mainWindow;
+    bool answered = false;
+    QTimer::singleShot(0, qApp, [&] {
+        auto* box = qobject_cast<TAboutBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->parentWidget(), nullptr);
+        answered = true;
+        box->OKButton->click();
+    });
+    ShowAboutBox(&mainWindow);
+    EXPECT_TRUE(answered);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<TAboutBox*>(window), nullptr);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QPushButton>
+#include <QTimer>
 
 #include "app/app_title.h"
 #include "app/message_box_widget.h"
@@ -35,4 +37,16 @@ TEST(MessageBoxWidget, BoxShowsIconOkAndCaptionOrTitle) {
         ASSERT_NE(box->defaultButton(), nullptr);
         EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::Ok));
     }
+}
+
+TEST(MessageBoxWidget, ShowWaitsForOk) {
+    QString shownText;
+    QTimer::singleShot(0, qApp, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shownText = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    WidgetMessageBoxes(nullptr).Show(MessageKind::Error, "Error Opening ABA File", "line 1\rline 2");
+    EXPECT_EQ(shownText, "line 1\nline 2");
 }

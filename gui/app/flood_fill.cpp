@@ -20,7 +20,7 @@ int FloodFill(QImage& image, QPoint start, QColor target, QColor replacement) {
     const QRgb from = target.rgb() & kRgbMask;
     const QRgb to = replacement.rgba();
     if (from == (to & kRgbMask)) return 0;
-    if (image.depth() != 32) image = image.convertToFormat(QImage::Format_ARGB32);
+    if (image.format() != QImage::Format_ARGB32) image = image.convertToFormat(QImage::Format_ARGB32);
 
     const int width = image.width();
     const int height = image.height();

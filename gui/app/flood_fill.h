@@ -11,7 +11,7 @@ namespace billpay::gui {
 // also one of the target colour that the area does not reach, stays as it
 // was. Colours are compared on red, green and blue. Works with an explicit
 // stack of row spans, so a large area needs no deep recursion. The image is
-// turned into a 32-bit format when it is in another. Returns the number of
+// turned into Format_ARGB32 when it is in another. Returns the number of
 // pixels filled: none when `start` lies outside the image or is not of the
 // target colour, or when the two colours are the same.
 int FloodFill(QImage& image, QPoint start, QColor target, QColor replacement);

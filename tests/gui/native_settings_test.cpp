@@ -23,7 +23,11 @@ protected:
         PointStoreAt(dir_.path());
     }
     void TearDown() override {
-        RawStore().clear();  // on Windows the store is the registry: leave no test key behind
+        RawStore().clear();
+#ifdef Q_OS_WIN
+        // The store is the registry here: leave no test key behind.
+        QSettings("HKEY_CURRENT_USER\\Software", QSettings::NativeFormat).remove(organisation_);
+#endif
         PointStoreAt(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     }
 

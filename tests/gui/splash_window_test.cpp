@@ -40,8 +40,18 @@ TEST(SplashWindow, ShowingPlacesThePictureRepaintsItsBackgroundAndStartsTheTimer
          {QPoint(1, 1), QPoint(0, 0), QPoint(299, 0), QPoint(0, 254), QPoint(299, 254)}) {
         EXPECT_EQ(shown.pixelColor(corner), face) << corner.x() << "," << corner.y();
     }
+    // The card's edges lie on whole pixels: no trace of the background is left.
+    int aquaLike = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const QColor c = shown.pixelColor(x, y);
+            if (c.red() < 64 && c.green() > 192 && c.blue() > 192) ++aquaLike;
+        }
+    }
+    EXPECT_EQ(aquaLike, 0);
     // The card the background surrounds is left as drawn.
     const QImage drawn = SplashPicture();
+    EXPECT_EQ(drawn.pixelColor(1, 1), kSplashBackground);
     EXPECT_EQ(shown.pixelColor(150, 120), drawn.pixelColor(150, 120));
     EXPECT_NE(drawn.pixelColor(150, 120), kSplashBackground);
 }

@@ -18,7 +18,8 @@ namespace billpay::gui {
 namespace {
 
 // Shortest texts, blanks ignored, of the four parts of a complete number.
-constexpr std::array<qsizetype, 4> kCompleteLengths{2, 4, 7, 2};
+constexpr std::array<qsizetype, 4> kCompleteLengths{kBankNumberLength, kBranchNumberLength,
+                                                    kCustomerNumberLength, kSuffixMinLength};
 
 QStringList DefaultItems() {
     QStringList items;
@@ -38,8 +39,21 @@ bool IsDigits(const QString& text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
-BankAccountParts PartsOf(const std::array<QString, 4>& texts) {
-    return {texts[0].toStdString(), texts[1].toStdString(), texts[2].toStdString(), texts[3].toStdString()};
+// The widths the four parts are cut to in the stored form.
+constexpr std::array<qsizetype, 4> kPartLengths{kBankNumberLength, kBranchNumberLength, kCustomerNumberLength,
+                                                kSuffixMaxLength};
+
+std::array<QString, 4> CutToPartLengths(const std::array<QString, 4>& texts) {
+    std::array<QString, 4> parts;
+    for (std::size_t i = 0; i < texts.size(); ++i) parts[i] = texts[i].left(kPartLengths[i]);
+    return parts;
+}
+
+// The stored form: the parts cut to their widths and joined. Cut as texts, so that a pasted
+// character outside ASCII stays whole.
+QString StoredFormOf(const std::array<QString, 4>& texts) {
+    const auto parts = CutToPartLengths(texts);
+    return parts[0] + parts[1] + parts[2] + parts[3];
 }
 
 // A character typed, rather than a shortcut or a control key.
@@ -124,6 +138,11 @@ TDBSuperBankAccount::TDBSuperBankAccount(QWidget* parent) : QFrame(parent), item
 
 TDBSuperBankAccount::~TDBSuperBankAccount() {
     if (field_) field_->RemoveEditor(this);
+    // The parts go after this body has run; the focus leaving them then, or anything else they
+    // signal, must not reach the handlers of a control that is half gone.
+    QObject::disconnect(qApp, nullptr, this, nullptr);
+    for (QObject* part : std::initializer_list<QObject*>{cbBankNo_, edBranchNo_, edCustomerNo_, edSuffixNo_})
+        part->disconnect(this);
 }
 
 // --- properties -------------------------------------------------------------------------------
@@ -139,7 +158,7 @@ void TDBSuperBankAccount::SetValid(bool valid) {
         if (!valid_ && EditingBound()) WriteBoundField(QString());
     }
     if (changed || noValidation_) DoValidityChange();
-    if (valid_ && EditingBound()) WriteBoundField(QString::fromStdString(JoinParts(PartsOf(FieldTexts()))));
+    if (valid_ && EditingBound()) WriteBoundField(StoredFormOf(FieldTexts()));
 }
 
 void TDBSuperBankAccount::SetGutter(int gutter) {
@@ -194,7 +213,7 @@ void TDBSuperBankAccount::SetBoundField(BoundField* field) {
 }
 
 QString TDBSuperBankAccount::BankAccount() const {
-    return QString::fromStdString(JoinParts(parts_));
+    return StoredFormOf(parts_);
 }
 
 void TDBSuperBankAccount::SetBankAccount(const QString& storedForm) {
@@ -220,7 +239,7 @@ QString TDBSuperBankAccount::BankName() const {
 
 int TDBSuperBankAccount::BankNumber() const {
     bool ok = false;
-    const int number = QString::fromStdString(parts_.bank).toInt(&ok);
+    const int number = parts_[0].toInt(&ok);
     return ok ? number : 0;
 }
 
@@ -239,9 +258,7 @@ std::array<QString, 4> TDBSuperBankAccount::FieldTexts() const {
 }
 
 void TDBSuperBankAccount::TakePartsFromFields() {
-    const auto texts = FieldTexts();
-    parts_ = {texts[0].left(2).toStdString(), texts[1].left(4).toStdString(), texts[2].left(7).toStdString(),
-              texts[3].left(3).toStdString()};
+    parts_ = CutToPartLengths(FieldTexts());
 }
 
 void TDBSuperBankAccount::Check() {
@@ -250,8 +267,9 @@ void TDBSuperBankAccount::Check() {
     if (IsComplete(texts)) {
         SetBankText(texts[0].left(2));
         TakePartsFromFields();
-        const BankAccountParts checked = PartsOf(FieldTexts());
-        SetValid(CheckBankAccount(checked.bank, checked.branch, checked.customer, checked.suffix));
+        const auto checked = FieldTexts();
+        SetValid(CheckBankAccount(checked[0].toStdString(), checked[1].toStdString(),
+                                  checked[2].toStdString(), checked[3].toStdString()));
     } else if (std::any_of(texts.begin(), texts.end(), [](const QString& t) { return !t.isEmpty(); })) {
         SetValid(false);
     } else if (field_) {
@@ -286,7 +304,7 @@ void TDBSuperBankAccount::BankNoChanged(const QString& text) {
             SetBankText(text.trimmed());
         }
         const QString shown = cbBankNo_->currentText();
-        parts_.bank = shown.left(2).toStdString();
+        parts_[0] = shown.left(2);
         if (shown.size() > 2) edBranchNo_->setFocus(Qt::TabFocusReason);
         NarrowBank();
     }
@@ -333,7 +351,7 @@ void TDBSuperBankAccount::BankEnter() {
 void TDBSuperBankAccount::BankExit() {
     NarrowBank();
     const QString bank = cbBankNo_->currentText().left(2);
-    parts_.bank = bank.toStdString();
+    parts_[0] = bank;
     cbBankNo_->setEditText(bank);
 }
 

@@ -157,7 +157,7 @@ private:
     QLineEdit* edSuffixNo_;
     std::array<QLabel*, 3> lblDashes_;
 
-    BankAccountParts parts_{"0", "0", "0", "0"};
+    std::array<QString, 4> parts_{"0", "0", "0", "0"};  // bank, branch, customer number, suffix
     QStringList items_;
     QString dataField_;
     BoundField* field_ = nullptr;

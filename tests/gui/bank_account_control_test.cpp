@@ -296,6 +296,14 @@ TEST_F(AccountControlTest, ReportsAVerdictOnlyWhenItChangesAndIgnoresOneGivenMea
     EXPECT_EQ(validity.count(), 2);
 }
 
+TEST_F(AccountControlTest, AVerdictInOneControlDoesNotHoldUpAnother) {
+    auto* other = new TDBSuperBankAccount(window_.get());
+    QObject::connect(control, &TDBSuperBankAccount::OnValidityChange, other,
+                     [other] { other->SetBankAccount(kValid16); });
+    control->SetBankAccount(kValid15);
+    EXPECT_TRUE(other->Valid());
+}
+
 TEST_F(AccountControlTest, NamesTheBankInTheBankField) {
     struct Case {
         const char* stored;
@@ -458,6 +466,19 @@ TEST_F(AccountControlTest, OutlivesItsBoundField) {
     Type("1");
     control->SetBankAccount(kValid16);
     EXPECT_TRUE(control->Valid());
+}
+
+TEST_F(AccountControlTest, CanBeDestroyedWhileEditingWithTheFocusInside) {
+    FakeBoundField field;
+    field.Load(kValid15);
+    control->SetBoundField(&field);
+    Focus(Suffix());
+    Type("0");
+    ASSERT_TRUE(field.editing);
+    delete control;
+    control = nullptr;
+    field.Load(kValid16);
+    EXPECT_EQ(field.value, kValid16);
 }
 
 }  // namespace

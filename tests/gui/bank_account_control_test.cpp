@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -416,6 +417,28 @@ TEST_F(AccountControlTest, EscapeShowsTheBoundValueAgain) {
     QTest::keyClick(Branch(), Qt::Key_Escape);
     EXPECT_EQ(Shown(), QStringList({"08", "6523", "1954512", "000"}));
     EXPECT_TRUE(control->Valid());
+}
+
+TEST(AccountControlInADialog, EscapeClosesTheDialogUnlessItRestoresABoundValue) {
+    QDialog dialog;
+    auto* control = new TDBSuperBankAccount(&dialog);
+    auto* branch = control->findChild<QLineEdit*>("edBranchNo");
+    dialog.show();
+    dialog.activateWindow();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QSignalSpy rejected(&dialog, &QDialog::rejected);
+
+    FakeBoundField field;
+    field.Load(kValid15);
+    control->SetBoundField(&field);
+    branch->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(branch, Qt::Key_Escape);
+    EXPECT_EQ(rejected.count(), 0);
+
+    control->SetBoundField(nullptr);
+    QTest::keyClick(branch, Qt::Key_Escape);
+    EXPECT_EQ(rejected.count(), 1);
 }
 
 TEST_F(AccountControlTest, ARecordThatCannotBeEditedKeepsItsNumber) {

@@ -171,6 +171,13 @@ std::vector<MemoCase> MemoCases() {
           "Number of detail records processed (0) does not match transaction count on ABA trailer record (1)",
           "Calculated transaction balance (  0.00) does not match Credit Balance on ABA trailer record (  "
           "1.00)"}},
+        {"ControlCharacterRecordTypeKeptAsRead",
+         {H, "\x1b" + Detail(100).substr(1), AbaTrailerRecord(100, 100, 0, 1)},
+         'A',
+         {"Line    2 - (\?\?\?) Unrecognised Record Type conversion error - \x1b",
+          "Number of detail records processed (0) does not match transaction count on ABA trailer record (1)",
+          "Calculated transaction balance (  0.00) does not match Credit Balance on ABA trailer record (  "
+          "1.00)"}},
         {"PayDates",
          {AbaHeaderRecord("290223"), With(AbaHeaderRecord("3112  "), 57, "12A456"), Detail(100),
           AbaTrailerRecord(100, 100, 0, 1)},

@@ -24,11 +24,10 @@ bool IsUtf8C1Control(std::string_view text, std::size_t i) {
            static_cast<unsigned char>(text[i + 1]) >= 0x80 && static_cast<unsigned char>(text[i + 1]) <= 0x9F;
 }
 
-// Calls `plain` for each run of characters shown as they are and `control`
-// for each control character, in order.
-template <typename Plain, typename Control>
-void ForEachPart(std::string_view text, Plain plain, Control control) {
-    std::size_t start = 0;
+}  // namespace
+
+void WritePrintable(std::ostream& out, std::string_view text) {
+    std::size_t start = 0;  // of the characters not yet written
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t width = IsAsciiControl(static_cast<unsigned char>(text[i])) ? 1
                                   : IsUtf8C1Control(text, i)                          ? 2
@@ -37,29 +36,12 @@ void ForEachPart(std::string_view text, Plain plain, Control control) {
             ++i;
             continue;
         }
-        if (i > start) plain(text.substr(start, i - start));
-        control();
+        out.write(text.data() + start, static_cast<std::streamsize>(i - start));
+        out.put('?');
         i += width;
         start = i;
     }
-    if (start < text.size()) plain(text.substr(start));
-}
-
-}  // namespace
-
-std::string Printable(std::string_view text) {
-    std::string shown;
-    shown.reserve(text.size());
-    ForEachPart(
-        text, [&](std::string_view part) { shown.append(part); }, [&] { shown.push_back('?'); });
-    return shown;
-}
-
-void WritePrintable(std::ostream& out, std::string_view text) {
-    ForEachPart(
-        text,
-        [&](std::string_view part) { out.write(part.data(), static_cast<std::streamsize>(part.size())); },
-        [&] { out.put('?'); });
+    out.write(text.data() + start, static_cast<std::streamsize>(text.size() - start));
 }
 
 void PrintLines(std::ostream& out, const std::vector<std::string>& lines) {

@@ -8,15 +8,12 @@
 
 namespace billpay::cli {
 
-// The text as the command line shows it: every control character (C0, DEL,
-// and C1 written in UTF-8) becomes "?", so no byte of an ABA file or an
-// argument can drive the terminal.
-std::string Printable(std::string_view text);
-
-// Writes the text to `out` as Printable shows it, without building a copy.
+// Writes the text to `out` as the command line shows it: every control
+// character (C0, DEL, and C1 written in UTF-8) becomes "?", so no byte of an
+// ABA file or an argument can drive the terminal.
 void WritePrintable(std::ostream& out, std::string_view text);
 
-// Writes each line as Printable shows it, followed by LF; stops at the first
+// Writes each line as WritePrintable does, followed by LF; stops at the first
 // failed write.
 void PrintLines(std::ostream& out, const std::vector<std::string>& lines);
 

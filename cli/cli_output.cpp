@@ -78,6 +78,8 @@ int FinishStandardOutput(int status) {
 int RefuseOutputOverInput(const std::string& input, const std::optional<std::string>& output) {
     if (!output) return kExitOk;
     std::error_code ignored;
+    // Only a file can be overwritten: a terminal or a pipe may well be both.
+    if (!std::filesystem::is_regular_file(input, ignored)) return kExitOk;
     // An output file that does not exist yet, or cannot be looked at, is not the input.
     if (!std::filesystem::equivalent(input, *output, ignored)) return kExitOk;
     PrintMessageBox("Error Writing Bank File", "Cannot write the bank file " + *output +

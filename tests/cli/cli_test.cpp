@@ -364,6 +364,8 @@ TEST_F(Cli, OutputThatIsTheAbaFileIsRefused) {
         EXPECT_EQ(ReadFile(input), original) << from << " -o " << to;
         EXPECT_TRUE(fs::is_symlink(symbolic));
     }
+    // A device is no file to overwrite: as both ends it is read (and found empty), not refused.
+    EXPECT_EQ(Run("convert --format A /dev/null -o /dev/null").status, 2);
     // Another file in the same folder is written as usual.
     EXPECT_EQ(Run("convert --format A " + input.string() + " -o " + (dir_ / "bank.txt").string()).status, 0);
 }

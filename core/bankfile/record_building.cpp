@@ -70,7 +70,10 @@ DelimitedLine& DelimitedLine::Quoted(std::string_view field) {
 }
 
 DelimitedLine& DelimitedLine::Empty(int count) {
-    for (int i = 0; i < count; ++i) *this << "";
+    if (count <= 0) return *this;
+    // As `count` times an empty field: a delimiter before each but a first field.
+    line_.append(static_cast<std::size_t>(first_ ? count - 1 : count), delimiter_);
+    first_ = false;
     return *this;
 }
 

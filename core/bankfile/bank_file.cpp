@@ -235,7 +235,7 @@ void TBankFile::ProcessDetails() {
         CurrentDetail();  // every line between the header and the trailer must be a detail
 
         record.clear();
-        GetTextOut(record);
+        if (Pass != 1 || format == nullptr || format->countingPassBuildsDetails) GetTextOut(record);
         if (!ErrorFlag) {
             // The amount raises the flag itself when the record did not ask for it.
             const Money amount = GetAmountValue();

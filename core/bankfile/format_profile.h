@@ -62,6 +62,10 @@ struct FormatProfile {
     // report prints; 0 when no record writes it cut by GetHashTotal.
     Required<int> reportedHashWidth;
     Required<PassChecks> passChecks;
+    // Whether a two-pass format's counting pass builds each detail, for what
+    // building it moves on (X numbers its details on from the counting
+    // pass's); without, the pass only counts and totals the payments.
+    Required<bool> countingPassBuildsDetails;
 
     // The field formatters' variants.
     Required<AccountFormat> accountNumber;                // GetAccountNumber

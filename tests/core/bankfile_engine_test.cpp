@@ -212,6 +212,23 @@ TEST(BankFileEngine, TwoPassHeaderDescribesTheDetailsThatFollow) {
     EXPECT_EQ(e.bf.HashTotal, "34578880227");
 }
 
+TEST(BankFileEngine, CountingPassCountsANegativeAmountAsTheWritingPassDoes) {
+    for (const char code : {'J', 'X'}) {
+        Engine e;
+        ASSERT_TRUE(e.Convert(
+            MakeRun({{"123456789012301", 100}, {"123456789012301", -500}, {"123456789012301", 250}}), code));
+        ASSERT_EQ(e.out.size(), 3u) << code;  // the header and two details
+        // The header carries the counting pass's count and total: two payments, 3.50.
+        EXPECT_NE(e.out[0].find(code == 'J' ? ",3.50,2" : "00000200000000000003.50"), std::string::npos)
+            << code << " " << e.out[0];
+        EXPECT_EQ(e.bf.Result().WrittenCount, 2) << code;
+        EXPECT_EQ(e.bf.Result().OmittedCount, 1) << code;
+        EXPECT_EQ(e.bf.Result().FailedCount, 0) << code;
+        ASSERT_EQ(e.host.messages.size(), 1u) << code;
+        EXPECT_NE(e.host.messages[0].text.find("\r1 deduction was omitted"), std::string::npos) << code;
+    }
+}
+
 TEST(BankFileEngine, HsbcSequenceNumbersContinueAfterTheCountingPass) {
     Engine e;
     // Three details: the counting pass uses 3 to 5, the writing pass 6 to 8;

@@ -32,6 +32,20 @@ public:
         AppendPadded(record_, text.substr(0, static_cast<std::size_t>(taken)), width);
         return *this;
     }
+    // A field that `write` appends to the record, then cut or blank-filled to its columns.
+    template <typename Write>
+    FixedRecord& FieldWith(int first, int last, Write&& write) {
+        const auto width = static_cast<std::size_t>(Place(first, last));
+        const std::size_t at = record_.size();
+        write(record_);
+        const std::size_t written = record_.size() - at;
+        if (written > width) {
+            record_.resize(at + width);
+        } else {
+            record_.append(billpay::Blanks(static_cast<int>(width - written)));
+        }
+        return *this;
+    }
     FixedRecord& Blanks(int first, int last) { return Field(first, last, ""); }
     FixedRecord& Growing(int first, int last, std::string_view text) {
         const int width = Place(first, last);
@@ -98,16 +112,16 @@ void FixedWidthDetail(TBankFile& bf, std::string& out, RecordEnd end) {
     };
     FixedRecord record(out);
     record.Field(1, 2, bf.GetDetailRecordType())
-        .Field(3, 18, bf.GetAccountNumber(bf.CreditAccountDigits()))
+        .FieldWith(3, 18, [&bf](std::string& out) { bf.GetAccountNumber(bf.CreditAccountDigits(), out); })
         .Field(19, 21, bf.GetTransactionCode())
         .Growing(22, 31, bf.GetAmount())
-        .Field(32, 51, bf.GetAccountTitle())
+        .FieldWith(32, 51, [&bf](std::string& out) { bf.GetAccountTitle(out); })
         .Blanks(52, 63)
         .Field(64, 75, bf.GetPayeeField("PayeeCode"))
         .Field(76, 87, bf.GetPayeeField("PayeeReference"))
         .Field(88, 99, bf.GetPayeeField("PayeeParticulars"))
         .Blanks(100, 100)
-        .Field(101, 120, bf.GetRemitterName())
+        .FieldWith(101, 120, [&bf](std::string& out) { bf.GetRemitterName(out); })
         .Field(121, 132, payer(bf.PayerCode))
         .Field(133, 144, payer(bf.PayerReference))
         .Field(145, 156, payer(bf.PayerParticulars));

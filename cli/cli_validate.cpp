@@ -42,12 +42,10 @@ int RunValidate(const Args& args) {
     int status = kExitOk;
     const auto run = ValidateForCommand(file, code, status);
     if (!run) return status;
-    std::string out;
-    for (const std::string& line : run->Memo()) {
-        out += line;
-        out += '\n';
-    }
-    std::cout << out << std::flush;
+    // Written line by line through the stream's buffer: a million problems
+    // are not copied into one more text first.
+    for (const std::string& line : run->Memo()) std::cout << line << '\n';
+    std::cout << std::flush;
     return status;
 }
 

@@ -136,7 +136,27 @@ std::optional<AbaLines> AbaLines::FromTextUpTo(std::string text, std::size_t max
         result.linesRead_ += part.linesRead;
         result.chunks_.push_back(std::move(part.lines));
     }
+    result.DropBlankText();
     return result;
+}
+
+void AbaLines::DropBlankText() {
+    std::size_t needed = 0;
+    for (const auto& chunk : chunks_) {
+        for (const AbaLine& line : chunk) needed += line.text.size();
+    }
+    constexpr std::size_t kSlack = std::size_t{1} << 20;
+    if (!owner_ || owner_->size() <= 2 * needed + kSlack) return;
+    auto compact = std::make_shared<std::string>();
+    compact->reserve(needed);  // no reallocation below: the views stay valid
+    for (auto& chunk : chunks_) {
+        for (AbaLine& line : chunk) {
+            const std::size_t at = compact->size();
+            compact->append(line.text);
+            line.text = std::string_view(compact->data() + at, line.text.size());
+        }
+    }
+    owner_ = std::move(compact);
 }
 
 AbaLines AbaLines::FromLines(const std::vector<std::string>& lines) {

@@ -118,6 +118,14 @@ std::vector<FileCase> Cases() {
          "",
          "",
          {}},
+        // Mostly blank lines: the text is copied down to its records, which must read the same.
+        {"MegabytesOfBlankLines",
+         [] {
+             std::string t = Records("\r\n");
+             t.insert(122, std::string(3 << 20, ' ') + "\r\n\n\n");
+             return t;
+         },
+         "", "", kClean},
         {"TenMegabyteLine",
          [longLine] { return longLine; },
          "",

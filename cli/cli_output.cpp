@@ -1,8 +1,5 @@
 #include "cli_output.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -10,6 +7,7 @@
 #include <system_error>
 
 #include "cli.h"
+#include "platform/standard_streams.h"
 
 namespace billpay::cli {
 namespace {
@@ -53,12 +51,7 @@ void PrintLines(std::ostream& out, const std::vector<std::string>& lines) {
 }
 
 void ReserveStandardDescriptors() {
-    for (int fd = 0; fd <= 2; ++fd) {
-        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
-        // open() takes the lowest free descriptor, which is this one.
-        const int reserved = ::open("/dev/null", fd == 0 ? O_WRONLY : O_RDONLY);
-        if (reserved >= 0 && reserved != fd) ::close(reserved);
-    }
+    ReserveStandardStreams();
 }
 
 int FinishStandardOutput(int status) {

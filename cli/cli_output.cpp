@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "cli.h"
+#include "platform/file_system.h"
 #include "platform/standard_streams.h"
 
 namespace billpay::cli {
@@ -74,7 +75,7 @@ int RefuseOutputOverInput(const std::string& input, const std::optional<std::str
     // Only a file can be overwritten: a terminal or a pipe may well be both.
     if (!std::filesystem::is_regular_file(input, ignored)) return kExitOk;
     // An output file that does not exist yet, or cannot be looked at, is not the input.
-    if (!std::filesystem::equivalent(input, *output, ignored)) return kExitOk;
+    if (!IsSameFile(input, *output)) return kExitOk;
     PrintMessageBox("Error Writing Bank File", "Cannot write the bank file " + *output +
                                                    ": it is the ABA file being converted, which is left as "
                                                    "it was.\rChoose another output file.");

@@ -10,8 +10,8 @@
 #include "cli.h"
 #include "cli_output.h"
 #include "cli_validation.h"
+#include "platform/file_system.h"
 #include "util/clock.h"
-#include "util/file_output.h"
 #include "util/text.h"
 
 namespace billpay::cli {
@@ -65,7 +65,7 @@ int ParseConvertArguments(const Args& args, ConvertArguments& out) {
             continue;
         }
         if (arg == "-o" || arg == "--output") {
-            if (i + 1 >= args.size()) return UsageError(arg + " needs a file name");
+            if (i + 1 >= args.size() || args[i + 1].empty()) return UsageError(arg + " needs a file name");
             out.output = args[++i];
             continue;
         }

@@ -1,10 +1,13 @@
 #include "aba/validation.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <iterator>
+#include <new>
 #include <span>
 #include <thread>
 
@@ -377,33 +380,41 @@ ValidationRun ValidateAbaLines(AbaLines lines, char formatCode, const AccountChe
     FileChecks(total, total.errors);
 
     run.errors = std::move(total.errors);
-    run.memo = run.errors;
     run.detailCount = total.details;
     run.DebitAccount = runWide.debitAccount;
     run.RemitterName = runWide.remitterName;
     if (run.errors.empty()) {
-        run.memo.emplace_back("Validation Completed OK");
-        run.memo.push_back(Format("File Contains %d Transactions", total.details));
-        run.memo.push_back(
+        run.summary.emplace_back("Validation Completed OK");
+        run.summary.push_back(Format("File Contains %d Transactions", total.details));
+        run.summary.push_back(
             Format("Direct Credit Balance is $%s", Amount6(total.trailer.CreditAmount).c_str()));
     }
     return run;
 }
 
-ValidationOutcome ValidateAbaFile(const std::string& path, char formatCode, const AccountCheck& check,
+ValidationOutcome ValidateAbaFile(std::string_view path, char formatCode, const AccountCheck& check,
                                   ProgressSink* progress, unsigned threads) {
     ValidationOutcome outcome;
-    AbaFileRead read = ReadAbaFile(path, progress ? 1 : threads);
-    if (!read.lines) {
+    auto cannotOpen = [&](std::string_view reason) {
         outcome.problem =
-            FileProblem{"Error Opening ABA File", "Cannot open ABA file.\r\rError: " + read.error};
-        return outcome;
+            FileProblem{"Error Opening ABA File", "Cannot open ABA file.\r\rError: " + std::string(reason)};
+    };
+    try {
+        AbaFileRead read = ReadAbaFile(path, progress ? 1 : threads);
+        if (!read.lines) {
+            cannotOpen(read.error);
+            return outcome;
+        }
+        if (read.lines->LinesRead() == 0) {
+            outcome.problem = FileProblem{"No Data To Process", "The specified ABA file is empty!"};
+            return outcome;
+        }
+        outcome.run = ValidateAbaLines(std::move(*read.lines), formatCode, check, progress);
+    } catch (const std::bad_alloc&) {
+        // Whatever the run had built is freed by now; the message fits.
+        outcome.run = ValidationRun();
+        cannotOpen(std::strerror(ENOMEM));
     }
-    if (read.lines->LinesRead() == 0) {
-        outcome.problem = FileProblem{"No Data To Process", "The specified ABA file is empty!"};
-        return outcome;
-    }
-    outcome.run = ValidateAbaLines(std::move(*read.lines), formatCode, check, progress);
     return outcome;
 }
 

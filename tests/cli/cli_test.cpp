@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -53,11 +54,17 @@ protected:
     // `stdoutTo` says (">/dev/full", ">&-"), and at most `memoryKiB` of
     // address space when that is not 0.
     Result Run(const std::string& arguments, const std::string& stdoutTo = "", long memoryKiB = 0) {
+        return RunShell(memoryKiB > 0 ? "ulimit -v " + std::to_string(memoryKiB) + " &&" : "", arguments,
+                        stdoutTo, "");
+    }
+
+    // The same with shell text before and after the command.
+    Result RunShell(const std::string& before, const std::string& arguments, const std::string& stdoutTo,
+                    const std::string& after) {
         const fs::path out = dir_ / "stdout", err = dir_ / "stderr";
-        std::string command = std::string(BILLPAY_CLI) + " " + arguments + " " +
-                              (stdoutTo.empty() ? ">" + out.string() : stdoutTo) + " 2>" + err.string() +
-                              " </dev/null";
-        if (memoryKiB > 0) command = "ulimit -v " + std::to_string(memoryKiB) + " && " + command;
+        const std::string command = before + " " + std::string(BILLPAY_CLI) + " " + arguments + " " +
+                                    (stdoutTo.empty() ? ">" + out.string() : stdoutTo) + " 2>" +
+                                    err.string() + " </dev/null" + after;
         fs::remove(out);
         const int raw = std::system(command.c_str());
         Result r;
@@ -483,6 +490,129 @@ TEST_F(Cli, NotEnoughMemoryToReadTheAbaFile) {
             << command << "\n"
             << r.err;
         EXPECT_EQ(r.out, "") << command;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Where the bank file goes, and what becomes of it and of what was there.
+TEST_F(Cli, OutputTargets) {
+    const bool root = ::geteuid() == 0;
+    billpay::testing::AbaGeneratorOptions generated;
+    generated.details = 200;  // a bank file of several kilobytes
+    const fs::path input = dir_ / "in" / "many.aba";
+    fs::create_directories(input.parent_path());
+    WriteFile(input, billpay::testing::GenerateAbaFile(generated));
+    const std::string convert = "convert --format A --now 2026-12-10T09:30:00 " + input.string();
+    const fs::path reference = dir_ / "in" / "reference.txt";
+    ASSERT_EQ(Run(convert + " -o " + reference.string()).status, 0);
+    const std::string expected = ReadFile(reference);
+    ASSERT_GT(expected.size(), 4096u);
+
+    const fs::path out = dir_ / "out";
+    struct Case {
+        const char* name;
+        std::function<std::string()> setUp;  // prepares out/ and gives the command's tail
+        int status;
+        std::string message;                                 // on standard error
+        std::function<void()> check;                         // what the files hold afterwards
+        std::string before = {}, stdoutTo = {}, after = {};  // shell around the command
+    };
+    auto previous = [&](const fs::path& path) {
+        WriteFile(path, "previous\r\n");
+        return path;
+    };
+    auto holds = [&](const fs::path& path, const std::string& text) {
+        return [=] { EXPECT_EQ(ReadFile(path), text) << path; };
+    };
+    const Case cases[] = {
+        {"full device", [] { return std::string(" -o /dev/full"); }, 4, "No space left on device", [] {}},
+        // The temporary file stopped by the file size limit is removed, and
+        // the limit fails the write instead of killing the program.
+        {"file size limit", [&] { return " -o " + previous(out / "bank.txt").string(); }, 4, "File too large",
+         holds(out / "bank.txt", "previous\r\n"), "ulimit -f 4;"},
+        {"missing folder", [&] { return " -o " + (out / "no" / "bank.txt").string(); }, 4,
+         "No such file or directory", [&] { EXPECT_FALSE(fs::exists(out / "no")); }},
+        {"folder", [&] { return " -o " + out.string(); }, 4, "Is a directory", [] {}},
+        {"symbolic link",
+         [&] {
+             fs::create_symlink(previous(out / "bank.txt"), out / "link.txt");
+             return " -o " + (out / "link.txt").string();
+         },
+         0, "",
+         [&] {
+             EXPECT_TRUE(fs::is_symlink(out / "link.txt"));
+             EXPECT_EQ(ReadFile(out / "bank.txt"), expected);
+         }},
+        {"dangling link",
+         [&] {
+             fs::create_symlink("made.txt", out / "link.txt");
+             return " -o " + (out / "link.txt").string();
+         },
+         0, "",
+         [&] {
+             EXPECT_TRUE(fs::is_symlink(out / "link.txt"));
+             EXPECT_EQ(ReadFile(out / "made.txt"), expected);
+         }},
+        // The name written gets the new file; the other name of the old one keeps it.
+        {"hard link",
+         [&] {
+             fs::create_hard_link(previous(out / "bank.txt"), out / "other.txt");
+             return " -o " + (out / "bank.txt").string();
+         },
+         0, "",
+         [&] {
+             EXPECT_EQ(ReadFile(out / "bank.txt"), expected);
+             EXPECT_EQ(ReadFile(out / "other.txt"), "previous\r\n");
+         }},
+        // Refused as cp would refuse it, for a user who may not write the
+        // file; root may write any file, so for root it is replaced.
+        {"write-protected file",
+         [&] {
+             fs::permissions(previous(out / "bank.txt"), fs::perms::owner_read | fs::perms::group_read);
+             return " -o " + (out / "bank.txt").string();
+         },
+         root ? 0 : 4, root ? "" : "Permission denied",
+         holds(out / "bank.txt", root ? expected : "previous\r\n")},
+        {"FIFO with a reader",
+         [&] {
+             ::mkfifo((out / "fifo").c_str(), 0600);
+             return " -o " + (out / "fifo").string();
+         },
+         0, "", holds(dir_ / "in" / "received.txt", expected),
+         "cat " + (out / "fifo").string() + " >" + (dir_ / "in" / "received.txt").string() + " &", "",
+         "; status=$?; wait; exit $status"},
+        {"empty file name", [] { return std::string(" -o ''"); }, 64, "-o needs a file name", [] {}},
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(out);
+        fs::create_directories(out);
+        const std::string tail = c.setUp();
+        const Result r = RunShell(c.before, convert + tail, c.stdoutTo, c.after);
+        EXPECT_EQ(r.status, c.status) << c.name << "\n" << r.err;
+        if (c.status == 0) {
+            EXPECT_EQ(r.err, "") << c.name;
+        }
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.name << "\n" << r.err;
+        c.check();
+        for (const auto& e : fs::recursive_directory_iterator(dir_))
+            EXPECT_EQ(e.path().filename().string().rfind(".billpay-", 0), std::string::npos) << c.name;
+    }
+
+    // A file in a folder the user may not write into is refused, the old
+    // file kept. Root may write into any folder, so the case needs a user.
+    if (!root) {
+        const fs::path locked = dir_ / "locked";
+        fs::create_directories(locked);
+        WriteFile(locked / "bank.txt", "previous\r\n");
+        fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+        const Result r = Run(convert + " -o " + (locked / "bank.txt").string());
+        fs::permissions(locked, fs::perms::owner_all);
+        EXPECT_EQ(r.status, 4);
+        EXPECT_NE(r.err.find("Permission denied"), std::string::npos) << r.err;
+        EXPECT_EQ(ReadFile(locked / "bank.txt"), "previous\r\n");
     }
 }
 

@@ -7,6 +7,7 @@
 #include "bankfile/format_options.h"
 #include "bankfile/format_table.h"
 #include "cli.h"
+#include "cli_console.h"
 #include "cli_validation.h"
 #include "util/clock.h"
 #include "util/file_output.h"
@@ -175,6 +176,7 @@ int RunConvert(const Args& args) {
         }
         return kExitOk;
     }
+    UseBinaryStandardOutput();
     std::cout.write(contents.data(), static_cast<std::streamsize>(contents.size()));
     std::cout.flush();
     if (!std::cout) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli.h"
+#include "cli_console.h"
 
 namespace {
 
@@ -40,14 +41,12 @@ constexpr const char* kHelp =
     "\n"
     "Options: --help, --version\n";
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(const billpay::cli::Args& arguments) {
     using namespace billpay::cli;
     std::ios::sync_with_stdio(false);
-    if (argc < 2) return UsageError("no command given");
-    const std::string command = argv[1];
-    Args args(argv + 2, argv + argc);
+    if (arguments.empty()) return UsageError("no command given");
+    const std::string command = arguments.front();
+    Args args(arguments.begin() + 1, arguments.end());
     if (command == "--help" || command == "-h" || command == "help") {
         std::cout << kHelp;
         return kExitOk;
@@ -68,3 +67,13 @@ int main(int argc, char** argv) {
     if (command == "convert") return RunConvert(args);
     return UsageError("unknown command '" + command + "'");
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// wmain: the arguments as the system holds them (UTF-16), not squeezed through
+// the local code page.
+int wmain(int argc, wchar_t** argv) { return Run(billpay::cli::ArgumentsAfterProgramName(argc, argv)); }
+#else
+int main(int argc, char** argv) { return Run(billpay::cli::ArgumentsAfterProgramName(argc, argv)); }
+#endif

@@ -2,18 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "aba/aba_file.h"
 #include "aba/validation.h"
 #include "aba_generator.h"
+#include "temp_path.h"
 
 namespace billpay {
 namespace {
@@ -118,7 +117,7 @@ class AbaFileRead : public ::testing::TestWithParam<FileCase> {};
 
 TEST_P(AbaFileRead, GivesAClearAnswer) {
     const FileCase& c = GetParam();
-    const fs::path path = fs::temp_directory_path() / ("billpay-file-" + std::to_string(::getpid()) + c.name);
+    const fs::path path = billpay::testing::RunTempPath(std::string("file-") + c.name);
     fs::remove(path);
     if (c.bytes) {
         std::ofstream(path, std::ios::binary) << c.bytes();
@@ -149,7 +148,7 @@ TEST(AbaFileReadErrors, FolderAndOversizedFile) {
     EXPECT_EQ(folder.problem->text, "Cannot open ABA file.\r\rError: Is a directory");
 
     // A sparse file just over the limit costs no disk space.
-    const fs::path big = fs::temp_directory_path() / ("billpay-big-" + std::to_string(::getpid()));
+    const fs::path big = billpay::testing::RunTempPath("big");
     { std::ofstream(big, std::ios::binary) << "0"; }
     fs::resize_file(big, kMaxAbaFileBytes + 1);
     ValidationOutcome oversized = ValidateAbaFile(big.string(), 'A');

@@ -9,8 +9,8 @@
 #include "cli.h"
 #include "cli_console.h"
 #include "cli_validation.h"
+#include "platform/file_system.h"
 #include "util/clock.h"
-#include "util/file_output.h"
 #include "util/text.h"
 
 namespace billpay::cli {
@@ -146,7 +146,7 @@ int RunConvert(const Args& args) {
     const auto run = ValidateForCommand(a.file, a.code, status);
     if (!run) return status;
     if (!run->Validated()) {
-        for (const std::string& line : run->memo) std::cout << line << '\n';
+        for (const std::string& line : run->Memo()) std::cout << line << '\n';
         std::cout << std::flush;
         return kExitProblems;
     }

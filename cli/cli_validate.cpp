@@ -43,7 +43,7 @@ int RunValidate(const Args& args) {
     const auto run = ValidateForCommand(file, code, status);
     if (!run) return status;
     std::string out;
-    for (const std::string& line : run->memo) {
+    for (const std::string& line : run->Memo()) {
         out += line;
         out += '\n';
     }

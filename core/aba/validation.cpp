@@ -4,7 +4,9 @@
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
+#include <exception>
 #include <iterator>
+#include <new>
 #include <span>
 #include <thread>
 
@@ -401,9 +403,25 @@ ValidationRun ValidateAbaLines(AbaLines lines, char formatCode, const AccountChe
     if (progress) {
         for (std::size_t k = 0; k < all.ChunkCount(); ++k) validateChunk(k);
     } else if (all.ChunkCount() > 0) {
-        std::vector<std::jthread> workers;
-        for (std::size_t k = 1; k < all.ChunkCount(); ++k) workers.emplace_back(validateChunk, k);
-        validateChunk(0);
+        // An exception (running out of memory, a throwing account check)
+        // must not escape a worker, which would end the program: the first
+        // one is passed on to the caller once every worker has finished.
+        std::vector<std::exception_ptr> failures(all.ChunkCount());
+        auto guarded = [&](std::size_t k) {
+            try {
+                validateChunk(k);
+            } catch (...) {
+                failures[k] = std::current_exception();
+            }
+        };
+        {
+            std::vector<std::jthread> workers;
+            for (std::size_t k = 1; k < all.ChunkCount(); ++k) workers.emplace_back(guarded, k);
+            guarded(0);
+        }
+        for (const std::exception_ptr& failure : failures) {
+            if (failure) std::rethrow_exception(failure);
+        }
     }
 
     Tally total = std::move(tallies[0]);
@@ -411,33 +429,41 @@ ValidationRun ValidateAbaLines(AbaLines lines, char formatCode, const AccountChe
     FileChecks(total, total.errors);
 
     run.errors = std::move(total.errors);
-    run.memo = run.errors;
     run.detailCount = total.details;
     run.DebitAccount = runWide.debitAccount;
     run.RemitterName = runWide.remitterName;
     if (run.errors.empty()) {
-        run.memo.emplace_back("Validation Completed OK");
-        run.memo.push_back(Format("File Contains %d Transactions", total.details));
-        run.memo.push_back(
+        run.summary.emplace_back("Validation Completed OK");
+        run.summary.push_back(Format("File Contains %d Transactions", total.details));
+        run.summary.push_back(
             Format("Direct Credit Balance is $%s", Amount6(total.trailer.CreditAmount).c_str()));
     }
     return run;
 }
 
-ValidationOutcome ValidateAbaFile(const std::string& path, char formatCode, const AccountCheck& check,
+ValidationOutcome ValidateAbaFile(std::string_view path, char formatCode, const AccountCheck& check,
                                   ProgressSink* progress, unsigned threads) {
     ValidationOutcome outcome;
-    AbaFileRead read = ReadAbaFile(path, progress ? 1 : threads);
-    if (!read.lines) {
+    auto cannotOpen = [&](std::string_view reason) {
         outcome.problem =
-            FileProblem{"Error Opening ABA File", "Cannot open ABA file.\r\rError: " + read.error};
-        return outcome;
+            FileProblem{"Error Opening ABA File", "Cannot open ABA file.\r\rError: " + std::string(reason)};
+    };
+    try {
+        AbaFileRead read = ReadAbaFile(path, progress ? 1 : threads);
+        if (!read.lines) {
+            cannotOpen(read.error);
+            return outcome;
+        }
+        if (read.lines->LinesRead() == 0) {
+            outcome.problem = FileProblem{"No Data To Process", "The specified ABA file is empty!"};
+            return outcome;
+        }
+        outcome.run = ValidateAbaLines(std::move(*read.lines), formatCode, check, progress);
+    } catch (const std::bad_alloc&) {
+        // Whatever the run had built is freed by now; the message fits.
+        outcome.run = ValidationRun();
+        cannotOpen("There is not enough memory to read the file.");
     }
-    if (read.lines->LinesRead() == 0) {
-        outcome.problem = FileProblem{"No Data To Process", "The specified ABA file is empty!"};
-        return outcome;
-    }
-    outcome.run = ValidateAbaLines(std::move(*read.lines), formatCode, check, progress);
     return outcome;
 }
 

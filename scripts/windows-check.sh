@@ -27,7 +27,7 @@ fi
 
 # --- Cross build ------------------------------------------------------------
 started=$SECONDS
-cmake -S . -B "$BUILD_DIR" -G Ninja \
+cmake -S . -B "$BUILD_DIR" -G Ninja --no-warn-unused-cli \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache \
     -DBILLPAY_BUILD_GUI=OFF -DBILLPAY_BUILD_BENCH=OFF >/dev/null

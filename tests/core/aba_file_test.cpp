@@ -14,6 +14,10 @@
 #include "aba_generator.h"
 #include "temp_path.h"
 
+#ifdef _WIN32
+#include "platform/win32_text.h"
+#endif
+
 namespace billpay {
 namespace {
 
@@ -33,6 +37,15 @@ std::string Records(std::string_view lineEnd, std::string_view title = "J SMITH"
     text += AbaTrailerRecord(100, 100, 0, 1);
     text += lineEnd;
     return text;
+}
+
+// The system's own words for a file that is not there.
+std::string NoSuchFileReason() {
+#ifdef _WIN32
+    return win32::SystemMessage(ERROR_FILE_NOT_FOUND);
+#else
+    return "No such file or directory";
+#endif
 }
 
 std::string Utf16(std::string_view ascii, bool bigEndian) {
@@ -64,7 +77,7 @@ std::vector<FileCase> Cases() {
         {"Missing",
          nullptr,
          "Error Opening ABA File",
-         "Cannot open ABA file.\r\rError: No such file or directory",
+         "Cannot open ABA file.\r\rError: " + NoSuchFileReason(),
          {}},
         {"Empty", [] { return std::string(); }, "No Data To Process", "The specified ABA file is empty!", {}},
         {"OnlyBlankLines",

@@ -71,6 +71,7 @@ CLI="$BUILD_DIR/cli/billpay-cli.exe"
 OUT="$WORK/out"
 mkdir -p "$OUT"
 cases=0
+golden=0
 failures=0
 for folder in tests/golden/*/; do
     [ -f "$folder/options.txt" ] || continue
@@ -94,6 +95,7 @@ for folder in tests/golden/*/; do
     done <"$folder/options.txt"
     expected="$folder/expected.txt"
     cases=$((cases + 1))
+    golden=$((golden + 1))
 
     if ! "$WINE" "$CLI" "${arguments[@]}" "tests/golden/$input" -o "$OUT/$name.txt" 2>"$OUT/$name.err"; then
         echo "windows-check: $name: convert -o failed: $(cat "$OUT/$name.err")" >&2
@@ -124,10 +126,35 @@ if ! "$WINE" "$CLI" convert --format A --now 2026-12-10T09:30:00.00 "$unicode/pÄ
     echo "windows-check: a path outside ASCII: $(cat "$OUT/unicode.err")" >&2
     failures=$((failures + 1))
 fi
-echo "windows-check: $cases conversions ran in $((SECONDS - started)) s"
+echo "windows-check: $golden golden cases and a path outside ASCII converted in $((SECONDS - started)) s"
 
-if [ "$cases" -le 1 ] || [ "$failures" -ne 0 ]; then
-    echo "windows-check: $failures of $cases conversions differ or failed" >&2
+# The exit statuses scripts on Windows act on.
+mkdir -p "$OUT/folder"
+while IFS='|' read -r expected_status arguments; do
+    read -r -a words <<<"$arguments"
+    cases=$((cases + 1))
+    got=0
+    "$WINE" "$CLI" "${words[@]}" >"$OUT/status.out" 2>&1 </dev/null || got=$?
+    if [ "$got" -ne "$expected_status" ]; then
+        echo "windows-check: billpay-cli $arguments: status $got, not $expected_status" >&2
+        cat "$OUT/status.out" >&2
+        failures=$((failures + 1))
+    fi
+done <<EOF
+0|validate --format A tests/golden/input.aba
+1|account 12-3113-0123458-00
+2|validate --format A $OUT/missing.aba
+2|validate --format A $OUT/folder
+4|convert --format A tests/golden/input.aba -o $OUT/folder
+64|convert --format B tests/golden/input.aba
+EOF
+
+if [ "$golden" -eq 0 ]; then
+    echo "windows-check: no golden case found under tests/golden" >&2
     exit 1
 fi
-echo "windows-check: core tests and all $cases conversions match under wine"
+if [ "$failures" -ne 0 ]; then
+    echo "windows-check: $failures of $cases billpay-cli checks failed" >&2
+    exit 1
+fi
+echo "windows-check: the core tests pass and all $cases billpay-cli checks match under wine"

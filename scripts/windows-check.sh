@@ -3,7 +3,8 @@
 # mingw-w64 (into build-mingw/) and runs them under wine, with no display:
 # the core tests, then a conversion of every golden case (to a file and to
 # standard output), each compared byte for byte with its expected bank file.
-# Exits non-zero on a build failure, a failing test or any difference.
+# Exits non-zero on a build failure, a failing test or any difference; every
+# check runs either way, so one run lists all that differs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -55,13 +56,9 @@ echo "windows-check: wine prefix set up in $((SECONDS - started)) s"
 
 # --- Core tests -------------------------------------------------------------
 started=$SECONDS
-status=0
-"$WINE" "$BUILD_DIR/tests/core_tests.exe" --gtest_brief=1 || status=$?
+core_status=0
+"$WINE" "$BUILD_DIR/tests/core_tests.exe" --gtest_brief=1 </dev/null || core_status=$?
 echo "windows-check: core tests ran in $((SECONDS - started)) s"
-if [ "$status" -ne 0 ]; then
-    echo "windows-check: core tests failed under wine (status $status)" >&2
-    exit 1
-fi
 
 # --- Every golden case through billpay-cli convert --------------------------
 # options.txt holds key=value lines; each key is the command-line option of
@@ -74,6 +71,7 @@ cases=0
 golden=0
 failures=0
 for folder in tests/golden/*/; do
+    folder=${folder%/}
     [ -f "$folder/options.txt" ] || continue
     name=$(basename "$folder")
     arguments=(convert --format "${name:0:1}")
@@ -121,9 +119,11 @@ mkdir -p "$unicode"
 cp tests/golden/input.aba "$unicode/pārongo.aba"
 cases=$((cases + 1))
 if ! "$WINE" "$CLI" convert --format A --now 2026-12-10T09:30:00.00 "$unicode/pārongo.aba" \
-        -o "$unicode/pēke.txt" 2>"$OUT/unicode.err" ||
-    ! cmp -s "$unicode/pēke.txt" tests/golden/A/expected.txt; then
-    echo "windows-check: a path outside ASCII: $(cat "$OUT/unicode.err")" >&2
+        -o "$unicode/pēke.txt" 2>"$OUT/unicode.err"; then
+    echo "windows-check: a path outside ASCII: convert failed: $(cat "$OUT/unicode.err")" >&2
+    failures=$((failures + 1))
+elif ! cmp -s "$unicode/pēke.txt" tests/golden/A/expected.txt; then
+    echo "windows-check: a path outside ASCII: the bank file differs from tests/golden/A/expected.txt" >&2
     failures=$((failures + 1))
 fi
 echo "windows-check: $golden golden cases and a path outside ASCII converted in $((SECONDS - started)) s"
@@ -153,8 +153,11 @@ if [ "$golden" -eq 0 ]; then
     echo "windows-check: no golden case found under tests/golden" >&2
     exit 1
 fi
+if [ "$core_status" -ne 0 ]; then
+    echo "windows-check: the core tests failed under wine (status $core_status)" >&2
+fi
 if [ "$failures" -ne 0 ]; then
     echo "windows-check: $failures of $cases billpay-cli checks failed" >&2
-    exit 1
 fi
+if [ "$core_status" -ne 0 ] || [ "$failures" -ne 0 ]; then exit 1; fi
 echo "windows-check: the core tests pass and all $cases billpay-cli checks match under wine"

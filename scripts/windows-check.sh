@@ -28,6 +28,9 @@ fi
 
 # --- Cross build ------------------------------------------------------------
 started=$SECONDS
+# Paths below the checkout are hashed relative to it, so a clone elsewhere
+# (CI's) finds the objects an earlier build left in the compiler cache.
+export CCACHE_BASEDIR="$ROOT"
 cmake -S . -B "$BUILD_DIR" -G Ninja --no-warn-unused-cli \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache \

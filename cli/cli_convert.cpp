@@ -80,7 +80,7 @@ int ParseConvertArguments(const Args& args, ConvertArguments& out) {
             continue;
         }
         if (arg == "-o" || arg == "--output") {
-            if (i + 1 >= args.size()) return UsageError(arg + " needs a file name");
+            if (i + 1 >= args.size() || args[i + 1].empty()) return UsageError(arg + " needs a file name");
             out.output = args[++i];
             continue;
         }
@@ -169,6 +169,12 @@ int RunConvert(const Args& args) {
 
     const std::string_view contents = bankFile.CrLfText();
     if (a.output) {
+        // Replacing the ABA file by its own bank file would lose the payroll's export.
+        if (IsSameFile(a.file, *a.output)) {
+            PrintMessageBox("Error Writing Bank File", "Cannot write the bank file " + *a.output +
+                                                           ": it is the ABA file being converted.");
+            return kExitCannotWrite;
+        }
         if (const auto failure = WriteFileReplacing(*a.output, contents)) {
             PrintMessageBox("Error Writing Bank File",
                             "Cannot write the bank file " + *a.output + ": " + *failure);

@@ -2,6 +2,7 @@
 // bank file formats from the command line, with the same core as the desktop program.
 
 #include <iostream>
+#include <new>
 #include <string>
 
 #include "cli.h"
@@ -61,10 +62,17 @@ int Run(const billpay::cli::Args& arguments) {
             return kExitOk;
         }
     }
-    if (command == "formats") return RunFormats(args);
-    if (command == "account") return RunAccount(args);
-    if (command == "validate") return RunValidate(args);
-    if (command == "convert") return RunConvert(args);
+    // Running out of memory ends the command with a message, never an abort;
+    // by the time it is caught, what the command had built is freed.
+    try {
+        if (command == "formats") return RunFormats(args);
+        if (command == "account") return RunAccount(args);
+        if (command == "validate") return RunValidate(args);
+        if (command == "convert") return RunConvert(args);
+    } catch (const std::bad_alloc&) {
+        PrintMessageBox("Not Enough Memory", "There is not enough memory to finish the command.");
+        return kExitUnreadable;
+    }
     return UsageError("unknown command '" + command + "'");
 }
 

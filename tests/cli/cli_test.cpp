@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 
@@ -43,10 +44,17 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    Result Run(const std::string& arguments) {
+    Result Run(const std::string& arguments) { return RunShell("", arguments, "", ""); }
+
+    // Runs the command line with shell text before and after it; standard
+    // output goes to `stdoutTo` when given, else is captured.
+    Result RunShell(const std::string& before, const std::string& arguments, const std::string& stdoutTo,
+                    const std::string& after) {
         const fs::path out = dir_ / "stdout", err = dir_ / "stderr";
-        const std::string command = std::string(BILLPAY_CLI) + " " + arguments + " >" + out.string() + " 2>" +
-                                    err.string() + " </dev/null";
+        fs::remove(out);
+        const std::string command = before + " " + std::string(BILLPAY_CLI) + " " + arguments + " " +
+                                    (stdoutTo.empty() ? ">" + out.string() : stdoutTo) + " 2>" +
+                                    err.string() + " </dev/null" + after;
         const int raw = std::system(command.c_str());
         Result r;
         r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -62,7 +70,8 @@ protected:
 TEST_F(Cli, ValidateCleanFile) {
     const Result r = Run("validate --format a " + Sample().string());
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "Validation Completed OK\nFile Contains 4 Transactions\nDirect Credit Balance is $100999.98\n");
+    EXPECT_EQ(r.out,
+              "Validation Completed OK\nFile Contains 4 Transactions\nDirect Credit Balance is $100999.98\n");
     EXPECT_EQ(r.err, "");
 }
 
@@ -104,7 +113,8 @@ TEST_F(Cli, HelpVersionAndFormats) {
     std::string line, codes;
     while (std::getline(lines, line)) codes += line[0];
     EXPECT_EQ(codes, "GKJSAHDBEVFLXIZNMTUWP");
-    EXPECT_NE(formats.out.find("B\t1\tA:\\PTMDnnnn.dat\tBNZ PC Diskette\n"), std::string::npos) << formats.out;
+    EXPECT_NE(formats.out.find("B\t1\tA:\\PTMDnnnn.dat\tBNZ PC Diskette\n"), std::string::npos)
+        << formats.out;
     EXPECT_NE(formats.out.find("J\t2\tA:\\bankfile.csv\tASB EPW CSV\n"), std::string::npos);
 }
 
@@ -191,7 +201,7 @@ TEST_F(Cli, ConvertUsageErrors) {
         {"convert --format S --payer-code 1234567890123" + file, "--payer-code is longer than 12 characters"},
         {"convert --format A --now yesterday" + file, "--now takes YYYY-MM-DDTHH:MM:SS[.cc]"},
         {"convert --format A --debit-account 12x" + file, "--debit-account takes digits"},
-        {"convert --format A --batch" , "--batch needs a value"},
+        {"convert --format A --batch", "--batch needs a value"},
         {"convert" + file, "needs --format"},
     };
     for (const Case& c : cases) {
@@ -222,9 +232,10 @@ TEST_F(Cli, OutputIsReplacedWholeOrNotAtAll) {
     Result r = Run("convert --format X --debit-account 12345678901 " +
                    (fs::path(BILLPAY_GOLDEN) / "input-hsbc.aba").string() + " -o " + target.string());
     EXPECT_EQ(r.status, 3);
-    EXPECT_NE(r.err.find("Could not convert ABA file\nThe Debit Account Number is not a valid HSBC bank account "
-                         "number."),
-              std::string::npos)
+    EXPECT_NE(
+        r.err.find("Could not convert ABA file\nThe Debit Account Number is not a valid HSBC bank account "
+                   "number."),
+        std::string::npos)
         << r.err;
     EXPECT_EQ(ReadFile(target), "previous\r\n");
 
@@ -239,7 +250,8 @@ TEST_F(Cli, OutputIsReplacedWholeOrNotAtAll) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 
     // Nothing is left behind when the output cannot be written.
-    r = Run("convert --format A " + Sample().string() + " -o " + (dir_ / "no" / "such" / "folder.txt").string());
+    r = Run("convert --format A " + Sample().string() + " -o " +
+            (dir_ / "no" / "such" / "folder.txt").string());
     EXPECT_EQ(r.status, 4);
     EXPECT_NE(r.err.find("Error Writing Bank File\n"), std::string::npos);
     r = Run("convert --format A " + Sample().string() + " -o /dev/full");
@@ -247,6 +259,155 @@ TEST_F(Cli, OutputIsReplacedWholeOrNotAtAll) {
     int entries = 0;
     for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_)) ++entries;
     EXPECT_EQ(entries, 4);  // bank.txt, link.txt, stdout, stderr
+}
+
+}  // namespace
+
+namespace {
+
+// Where the bank file goes, and what becomes of it and of what was there.
+TEST_F(Cli, OutputTargets) {
+    const bool root = ::geteuid() == 0;
+    billpay::testing::AbaGeneratorOptions generated;
+    generated.details = 200;  // a bank file of several kilobytes
+    const fs::path input = dir_ / "in" / "many.aba";
+    fs::create_directories(input.parent_path());
+    WriteFile(input, billpay::testing::GenerateAbaFile(generated));
+    const std::string convert = "convert --format A --now 2026-12-10T09:30:00 " + input.string();
+    const fs::path reference = dir_ / "in" / "reference.txt";
+    ASSERT_EQ(Run(convert + " -o " + reference.string()).status, 0);
+    const std::string expected = ReadFile(reference);
+    ASSERT_GT(expected.size(), 4096u);
+
+    const fs::path out = dir_ / "out";
+    struct Case {
+        const char* name;
+        std::function<std::string()> setUp;  // prepares out/ and gives the command's tail
+        int status;
+        std::string message;                                 // on standard error
+        std::function<void()> check;                         // what the files hold afterwards
+        std::string before = {}, stdoutTo = {}, after = {};  // shell around the command
+    };
+    auto previous = [&](const fs::path& path) {
+        WriteFile(path, "previous\r\n");
+        return path;
+    };
+    auto holds = [&](const fs::path& path, const std::string& text) {
+        return [=] { EXPECT_EQ(ReadFile(path), text) << path; };
+    };
+    const Case cases[] = {
+        {"full device", [] { return std::string(" -o /dev/full"); }, 4, "No space left on device", [] {}},
+        // The temporary file stopped by the file size limit is removed, and
+        // the limit fails the write instead of killing the program.
+        {"file size limit", [&] { return " -o " + previous(out / "bank.txt").string(); }, 4, "File too large",
+         holds(out / "bank.txt", "previous\r\n"), "ulimit -f 4;"},
+        {"missing folder", [&] { return " -o " + (out / "no" / "bank.txt").string(); }, 4,
+         "No such file or directory", [&] { EXPECT_FALSE(fs::exists(out / "no")); }},
+        {"folder", [&] { return " -o " + out.string(); }, 4, "Is a directory", [] {}},
+        {"symbolic link",
+         [&] {
+             fs::create_symlink(previous(out / "bank.txt"), out / "link.txt");
+             return " -o " + (out / "link.txt").string();
+         },
+         0, "",
+         [&] {
+             EXPECT_TRUE(fs::is_symlink(out / "link.txt"));
+             EXPECT_EQ(ReadFile(out / "bank.txt"), expected);
+         }},
+        {"dangling link",
+         [&] {
+             fs::create_symlink("made.txt", out / "link.txt");
+             return " -o " + (out / "link.txt").string();
+         },
+         0, "",
+         [&] {
+             EXPECT_TRUE(fs::is_symlink(out / "link.txt"));
+             EXPECT_EQ(ReadFile(out / "made.txt"), expected);
+         }},
+        // The name written gets the new file; the other name of the old one keeps it.
+        {"hard link",
+         [&] {
+             fs::create_hard_link(previous(out / "bank.txt"), out / "other.txt");
+             return " -o " + (out / "bank.txt").string();
+         },
+         0, "",
+         [&] {
+             EXPECT_EQ(ReadFile(out / "bank.txt"), expected);
+             EXPECT_EQ(ReadFile(out / "other.txt"), "previous\r\n");
+         }},
+        // Refused as cp would refuse it, for a user who may not write the
+        // file; root may write any file, so for root it is replaced.
+        {"write-protected file",
+         [&] {
+             fs::permissions(previous(out / "bank.txt"), fs::perms::owner_read | fs::perms::group_read);
+             return " -o " + (out / "bank.txt").string();
+         },
+         root ? 0 : 4, root ? "" : "Permission denied",
+         holds(out / "bank.txt", root ? expected : "previous\r\n")},
+        {"FIFO with a reader",
+         [&] {
+             ::mkfifo((out / "fifo").c_str(), 0600);
+             return " -o " + (out / "fifo").string();
+         },
+         0, "", holds(dir_ / "in" / "received.txt", expected),
+         "cat " + (out / "fifo").string() + " >" + (dir_ / "in" / "received.txt").string() + " &", "",
+         "; status=$?; wait; exit $status"},
+        {"standard output closed", [] { return std::string(); }, 4, "standard output", [] {}, "", ">&-"},
+        {"standard output full", [] { return std::string(); }, 4, "standard output", [] {}, "", ">/dev/full"},
+        {"empty file name", [] { return std::string(" -o ''"); }, 64, "-o needs a file name", [] {}},
+        {"the ABA file itself", [&] { return " -o " + input.string(); }, 4, "is the ABA file",
+         holds(input, billpay::testing::GenerateAbaFile(generated))},
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(out);
+        fs::create_directories(out);
+        const std::string tail = c.setUp();
+        const Result r = RunShell(c.before, convert + tail, c.stdoutTo, c.after);
+        EXPECT_EQ(r.status, c.status) << c.name << "\n" << r.err;
+        if (c.status == 0) {
+            EXPECT_EQ(r.err, "") << c.name;
+        }
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.name << "\n" << r.err;
+        c.check();
+        for (const auto& e : fs::recursive_directory_iterator(dir_))
+            EXPECT_EQ(e.path().filename().string().rfind(".billpay-", 0), std::string::npos) << c.name;
+    }
+
+    // A file in a folder the user may not write into is refused, the old
+    // file kept. Root may write into any folder, so the case needs a user.
+    if (!root) {
+        const fs::path locked = dir_ / "locked";
+        fs::create_directories(locked);
+        WriteFile(locked / "bank.txt", "previous\r\n");
+        fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+        const Result r = Run(convert + " -o " + (locked / "bank.txt").string());
+        fs::permissions(locked, fs::perms::owner_all);
+        EXPECT_EQ(r.status, 4);
+        EXPECT_NE(r.err.find("Permission denied"), std::string::npos) << r.err;
+        EXPECT_EQ(ReadFile(locked / "bank.txt"), "previous\r\n");
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Out of memory part way through (a file of a million bad lines under a small
+// address space limit): a message and status 2, never an abort. Address
+// sanitizer builds reserve more address space than any such limit.
+TEST_F(Cli, RunningOutOfMemoryIsAClearFailure) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "address space limits do not apply to sanitizer builds";
+#endif
+    std::string text;
+    for (int i = 0; i < 1000000; ++i) text += "x\n";
+    WriteFile(dir_ / "lines.aba", text);
+    for (const char* limit : {"100000", "200000"}) {
+        const Result r = RunShell(std::string("ulimit -v ") + limit + ";",
+                                  "validate --format A " + (dir_ / "lines.aba").string(), "", "");
+        EXPECT_EQ(r.status, 2) << limit << "\n" << r.err;
+        EXPECT_NE(r.err.find("not enough memory"), std::string::npos) << limit << "\n" << r.err;
+    }
 }
 
 }  // namespace

@@ -196,5 +196,27 @@ TEST(AbaFileReadErrors, FolderAndOversizedFile) {
               "Cannot open ABA file.\r\rError: The file is larger than 512 MiB and cannot be an ABA file.");
 }
 
+// More non-blank lines than an ABA file can hold: refused at reading, before
+// a problem is listed for each of them. Blank lines do not count.
+TEST(AbaFileReadErrors, MoreLinesThanAnAbaFileHolds) {
+    const fs::path path = fs::temp_directory_path() / ("billpay-lines-" + std::to_string(::getpid()));
+    std::string text;
+    for (std::size_t i = 0; i < kMaxAbaRecords; ++i) text += "x\n";
+    text += "\n \n";
+    std::ofstream(path, std::ios::binary) << text;
+    const auto atLimit = ReadAbaFile(path.string(), 2);
+    ASSERT_TRUE(atLimit.lines) << atLimit.error;
+    EXPECT_EQ(atLimit.lines->size(), kMaxAbaRecords);
+
+    std::ofstream(path, std::ios::binary | std::ios::app) << "x\n";
+    const ValidationOutcome over = ValidateAbaFile(path.string(), 'A');
+    fs::remove(path);
+    ASSERT_TRUE(over.problem);
+    EXPECT_EQ(over.problem->caption, "Error Opening ABA File");
+    EXPECT_EQ(
+        over.problem->text,
+        "Cannot open ABA file.\r\rError: The file has more than 1000001 records and cannot be an ABA file.");
+}
+
 }  // namespace
 }  // namespace billpay

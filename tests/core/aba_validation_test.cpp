@@ -315,5 +315,26 @@ TEST(AbaLines, SplitsEveryKindOfLineEndAlike) {
     EXPECT_EQ(mixed[2].text, records[2]);
 }
 
+// The line limit counts non-blank lines only, exactly, also when the text is
+// split in chunks whose counts must be added up.
+TEST(AbaLines, LineLimitCountsNonBlankLinesAcrossChunks) {
+    constexpr std::size_t kLines = 1100000;  // 2.2 MB: two chunks
+    std::string text;
+    text.reserve(kLines * 2 + kLines / 1000 * 3);
+    for (std::size_t i = 0; i < kLines; ++i) {
+        text += "x\n";
+        if (i % 1000 == 0) text += " \r\n";  // blank: not counted
+    }
+    for (unsigned parts : {1u, 2u}) {
+        const auto atLimit = AbaLines::FromTextUpTo(text, kLines, parts);
+        ASSERT_TRUE(atLimit) << parts;
+        EXPECT_EQ(atLimit->size(), kLines);
+        EXPECT_EQ(atLimit->ChunkCount(), parts);
+        EXPECT_FALSE(AbaLines::FromTextUpTo(text, kLines - 1, parts)) << parts;
+    }
+    EXPECT_TRUE(AbaLines::FromTextUpTo("", 0));
+    EXPECT_FALSE(AbaLines::FromTextUpTo("x", 0));
+}
+
 }  // namespace
 }  // namespace billpay

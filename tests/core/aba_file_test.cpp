@@ -199,7 +199,7 @@ TEST(AbaFileReadErrors, FolderAndOversizedFile) {
 // More non-blank lines than an ABA file can hold: refused at reading, before
 // a problem is listed for each of them. Blank lines do not count.
 TEST(AbaFileReadErrors, MoreLinesThanAnAbaFileHolds) {
-    const fs::path path = fs::temp_directory_path() / ("billpay-lines-" + std::to_string(::getpid()));
+    const fs::path path = billpay::testing::RunTempPath("lines");
     std::string text;
     for (std::size_t i = 0; i < kMaxAbaRecords; ++i) text += "x\n";
     text += "\n \n";

@@ -131,8 +131,10 @@ elif ! cmp -s "$unicode/pēke.txt" tests/golden/A/expected.txt; then
 fi
 echo "windows-check: $golden golden cases and a path outside ASCII converted in $((SECONDS - started)) s"
 
-# The exit statuses scripts on Windows act on.
+# The exit statuses scripts on Windows act on; the ABA file is never
+# overwritten by its own bank file, however the output is spelt.
 mkdir -p "$OUT/folder"
+cp tests/golden/input.aba "$OUT/same.aba"
 while IFS='|' read -r expected_status arguments; do
     read -r -a words <<<"$arguments"
     cases=$((cases + 1))
@@ -149,6 +151,7 @@ done <<EOF
 2|validate --format A $OUT/missing.aba
 2|validate --format A $OUT/folder
 4|convert --format A tests/golden/input.aba -o $OUT/folder
+4|convert --format A $OUT/same.aba -o $OUT/./same.aba
 64|convert --format B tests/golden/input.aba
 EOF
 

@@ -8,6 +8,7 @@
 #include "bankfile/format_table.h"
 #include "cli.h"
 #include "cli_console.h"
+#include "cli_output.h"
 #include "cli_validation.h"
 #include "platform/file_system.h"
 #include "util/clock.h"
@@ -142,12 +143,14 @@ int RunConvert(const Args& args) {
         clock = std::make_unique<SystemClock>();
     }
 
+    if (int status = RefuseOutputOverInput(a.file, a.output); status != kExitOk) return status;
+
     int status = kExitOk;
     const auto run = ValidateForCommand(a.file, a.code, status);
     if (!run) return status;
     if (!run->Validated()) {
-        for (const std::string& line : run->Memo()) std::cout << line << '\n';
-        std::cout << std::flush;
+        // Standard output carries the bank file only, so the problems go to standard error.
+        PrintResults(std::cerr, *run);
         return kExitProblems;
     }
 
@@ -169,12 +172,6 @@ int RunConvert(const Args& args) {
 
     const std::string_view contents = bankFile.CrLfText();
     if (a.output) {
-        // Replacing the ABA file by its own bank file would lose the payroll's export.
-        if (IsSameFile(a.file, *a.output)) {
-            PrintMessageBox("Error Writing Bank File", "Cannot write the bank file " + *a.output +
-                                                           ": it is the ABA file being converted.");
-            return kExitCannotWrite;
-        }
         if (const auto failure = WriteFileReplacing(*a.output, contents)) {
             PrintMessageBox("Error Writing Bank File",
                             "Cannot write the bank file " + *a.output + ": " + *failure);

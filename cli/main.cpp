@@ -1,12 +1,15 @@
 // billpay-cli: validates ABA payment files and converts them into New Zealand
 // bank file formats from the command line, with the same core as the desktop program.
 
+#include <csignal>
+#include <exception>
 #include <iostream>
 #include <new>
 #include <string>
 
 #include "cli.h"
 #include "cli_console.h"
+#include "cli_output.h"
 
 namespace {
 
@@ -22,7 +25,8 @@ constexpr const char* kHelp =
     "                                  (written with \"-\", spaces or no separators)\n"
     "  validate --format CODE FILE     validate an ABA file for a banking format\n"
     "  convert --format CODE [OPTIONS] FILE [-o OUT]\n"
-    "                                  validate, then convert into the format's bank file\n"
+    "                                  validate, then convert into the format's bank file;\n"
+    "                                  problems and messages go to standard error\n"
     "\n"
     "Convert options (each only where the format offers it):\n"
     "  --batch TEXT                    batch or subscriber number\n"
@@ -33,18 +37,23 @@ constexpr const char* kHelp =
     "  --payer-particulars TEXT        payer particulars on the bank statement\n"
     "  --payer-code TEXT               payer code on the bank statement\n"
     "  --debit-account DIGITS          debit account (default: the one the file names)\n"
-    "  --now YYYY-MM-DDTHH:MM:SS[.cc]  fix the clock, for reproducible files\n"
-    "  -o OUT                          write the bank file to OUT (default: standard output)\n"
+    "  --now YYYY-MM-DDTHH:MM:SS[.cc]  fix the clock, for reproducible files (E and V\n"
+    "                                  then need not wait for the clock between payments)\n"
+    "  -o OUT                          write the bank file to OUT (default: standard output);\n"
+    "                                  OUT must not be the ABA file itself\n"
     "\n"
-    "Exit status: 0 success; 1 problems found (validate, account); 2 the ABA file\n"
-    "cannot be read or is empty; 3 the conversion failed; 4 the bank file cannot be\n"
-    "written; 64 usage error.\n"
+    "Control characters of the input are shown as \"?\".\n"
+    "\n"
+    "Exit status: 0 success; 1 problems found (validate, convert, account); 2 the\n"
+    "ABA file cannot be read, is empty or does not fit in memory; 3 the conversion\n"
+    "failed; 4 the bank file or standard output cannot be written, or OUT is the\n"
+    "ABA file; 64 usage error; 70 an unexpected internal failure (such as running\n"
+    "out of memory elsewhere), described on standard error.\n"
     "\n"
     "Options: --help, --version\n";
 
-int Run(const billpay::cli::Args& arguments) {
+int RunCommand(const billpay::cli::Args& arguments) {
     using namespace billpay::cli;
-    std::ios::sync_with_stdio(false);
     if (arguments.empty()) return UsageError("no command given");
     const std::string command = arguments.front();
     Args args(arguments.begin() + 1, arguments.end());
@@ -62,18 +71,40 @@ int Run(const billpay::cli::Args& arguments) {
             return kExitOk;
         }
     }
-    // Running out of memory ends the command with a message, never an abort;
-    // by the time it is caught, what the command had built is freed.
-    try {
-        if (command == "formats") return RunFormats(args);
-        if (command == "account") return RunAccount(args);
-        if (command == "validate") return RunValidate(args);
-        if (command == "convert") return RunConvert(args);
-    } catch (const std::bad_alloc&) {
-        PrintMessageBox("Not Enough Memory", "There is not enough memory to finish the command.");
-        return kExitUnreadable;
-    }
+    if (command == "formats") return RunFormats(args);
+    if (command == "account") return RunAccount(args);
+    if (command == "validate") return RunValidate(args);
+    if (command == "convert") return RunConvert(args);
     return UsageError("unknown command '" + command + "'");
+}
+
+int Main(const billpay::cli::Args& arguments) {
+    using namespace billpay::cli;
+    ReserveStandardDescriptors();
+    // A reader that went away is a write error like any other: reported, with
+    // exit status 4, rather than the end of the program by a signal (Windows
+    // has no such signal: the write fails there anyway).
+#ifdef SIGPIPE
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+    std::ios::sync_with_stdio(false);
+    int status = kExitInternal;
+    try {
+        status = RunCommand(arguments);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "billpay-cli: not enough memory\n";
+    } catch (const std::exception& e) {
+        std::cerr << "billpay-cli: internal error: ";
+        WritePrintable(std::cerr, e.what());
+        std::cerr << "\n";
+    } catch (...) {
+        std::cerr << "billpay-cli: internal error\n";
+    }
+    try {
+        return FinishStandardOutput(status);
+    } catch (...) {
+        return kExitInternal;
+    }
 }
 
 }  // namespace
@@ -81,7 +112,7 @@ int Run(const billpay::cli::Args& arguments) {
 #ifdef _WIN32
 // wmain: the arguments as the system holds them (UTF-16), not squeezed through
 // the local code page.
-int wmain(int argc, wchar_t** argv) { return Run(billpay::cli::ArgumentsAfterProgramName(argc, argv)); }
+int wmain(int argc, wchar_t** argv) { return Main(billpay::cli::ArgumentsAfterProgramName(argc, argv)); }
 #else
-int main(int argc, char** argv) { return Run(billpay::cli::ArgumentsAfterProgramName(argc, argv)); }
+int main(int argc, char** argv) { return Main(billpay::cli::ArgumentsAfterProgramName(argc, argv)); }
 #endif

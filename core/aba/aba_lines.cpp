@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
-#include <exception>
 #include <limits>
-#include <thread>
+
+#include "util/parallel_tasks.h"
 
 namespace billpay {
 namespace {
@@ -13,7 +13,6 @@ namespace {
 struct SplitPart {
     std::vector<AbaLine> lines;
     std::size_t linesRead = 0;
-    std::exception_ptr failure;  // what stopped the split on a worker thread
 };
 
 // The non-blank lines found so far by all parts of one split, counted in
@@ -111,24 +110,7 @@ std::optional<AbaLines> AbaLines::FromTextUpTo(std::string text, std::size_t max
 
     LineBudget budget{maxLines};
     std::vector<SplitPart> split(pieces.size());
-    {
-        // An exception (running out of memory) must not escape a worker,
-        // which would end the program; it is passed on to the caller.
-        auto splitPart = [&](std::size_t k) {
-            try {
-                SplitInto(pieces[k], split[k], budget);
-            } catch (...) {
-                split[k].failure = std::current_exception();
-                budget.exceeded.store(true);
-            }
-        };
-        std::vector<std::jthread> workers;
-        for (std::size_t k = 1; k < pieces.size(); ++k) workers.emplace_back(splitPart, k);
-        splitPart(0);
-    }
-    for (SplitPart& part : split) {
-        if (part.failure) std::rethrow_exception(part.failure);
-    }
+    RunParallelTasks(pieces.size(), [&](std::size_t k) { SplitInto(pieces[k], split[k], budget); });
     if (budget.exceeded.load()) return std::nullopt;
     for (SplitPart& part : split) {
         result.starts_.push_back(result.size_);
@@ -136,7 +118,27 @@ std::optional<AbaLines> AbaLines::FromTextUpTo(std::string text, std::size_t max
         result.linesRead_ += part.linesRead;
         result.chunks_.push_back(std::move(part.lines));
     }
+    result.DropBlankText();
     return result;
+}
+
+void AbaLines::DropBlankText() {
+    std::size_t needed = 0;
+    for (const auto& chunk : chunks_) {
+        for (const AbaLine& line : chunk) needed += line.text.size();
+    }
+    constexpr std::size_t kSlack = std::size_t{1} << 20;
+    if (!owner_ || owner_->size() <= 2 * needed + kSlack) return;
+    auto compact = std::make_shared<std::string>();
+    compact->reserve(needed);  // no reallocation below: the views stay valid
+    for (auto& chunk : chunks_) {
+        for (AbaLine& line : chunk) {
+            const std::size_t at = compact->size();
+            compact->append(line.text);
+            line.text = std::string_view(compact->data() + at, line.text.size());
+        }
+    }
+    owner_ = std::move(compact);
 }
 
 AbaLines AbaLines::FromLines(const std::vector<std::string>& lines) {

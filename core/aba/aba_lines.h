@@ -77,6 +77,11 @@ public:
     void Clear();
 
 private:
+    // A text that is mostly blank lines (a file padded out towards the size
+    // limit) is copied down to its non-blank lines, so that the padding does
+    // not hold memory that validation's problem texts need.
+    void DropBlankText();
+
     std::size_t ChunkOf(std::size_t i) const {
         std::size_t k = 0;
         while (k + 1 < starts_.size() && i >= starts_[k + 1]) ++k;

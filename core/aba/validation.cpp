@@ -1,10 +1,11 @@
 #include "aba/validation.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
-#include <exception>
+#include <cstring>
 #include <iterator>
 #include <new>
 #include <span>
@@ -14,6 +15,7 @@
 #include "aba/field_conversion.h"
 #include "bankaccount/bank_account.h"
 #include "util/money.h"
+#include "util/parallel_tasks.h"
 
 namespace billpay {
 namespace {
@@ -402,26 +404,8 @@ ValidationRun ValidateAbaLines(AbaLines lines, char formatCode, const AccountChe
     };
     if (progress) {
         for (std::size_t k = 0; k < all.ChunkCount(); ++k) validateChunk(k);
-    } else if (all.ChunkCount() > 0) {
-        // An exception (running out of memory, a throwing account check)
-        // must not escape a worker, which would end the program: the first
-        // one is passed on to the caller once every worker has finished.
-        std::vector<std::exception_ptr> failures(all.ChunkCount());
-        auto guarded = [&](std::size_t k) {
-            try {
-                validateChunk(k);
-            } catch (...) {
-                failures[k] = std::current_exception();
-            }
-        };
-        {
-            std::vector<std::jthread> workers;
-            for (std::size_t k = 1; k < all.ChunkCount(); ++k) workers.emplace_back(guarded, k);
-            guarded(0);
-        }
-        for (const std::exception_ptr& failure : failures) {
-            if (failure) std::rethrow_exception(failure);
-        }
+    } else {
+        RunParallelTasks(all.ChunkCount(), validateChunk);
     }
 
     Tally total = std::move(tallies[0]);
@@ -462,7 +446,7 @@ ValidationOutcome ValidateAbaFile(std::string_view path, char formatCode, const 
     } catch (const std::bad_alloc&) {
         // Whatever the run had built is freed by now; the message fits.
         outcome.run = ValidationRun();
-        cannotOpen("There is not enough memory to read the file.");
+        cannotOpen(std::strerror(ENOMEM));
     }
     return outcome;
 }

@@ -1,13 +1,31 @@
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/file_system.h"
 #include "platform/posix_descriptor.h"
 
 namespace billpay {
+namespace {
+
+// A buffer of a hundred megabytes is otherwise filled one 4 KiB page at a
+// time, a page fault each: asking for large pages where the system offers
+// them on request saves most of the reading time.
+void PreferLargePages([[maybe_unused]] char* data, [[maybe_unused]] std::size_t size) {
+#ifdef MADV_HUGEPAGE
+    constexpr std::uintptr_t kLarge = std::uintptr_t{2} << 20;
+    if (size < 2 * kLarge) return;
+    const auto begin = (reinterpret_cast<std::uintptr_t>(data) + kLarge - 1) & ~(kLarge - 1);
+    const auto end = (reinterpret_cast<std::uintptr_t>(data) + size) & ~(kLarge - 1);
+    if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#endif
+}
+
+}  // namespace
 
 WholeFile ReadWholeFile(std::string_view path, std::size_t maxBytes) {
     WholeFile result;
@@ -36,8 +54,11 @@ WholeFile ReadWholeFile(std::string_view path, std::size_t maxBytes) {
     // tells whether it grew meanwhile; if it shrank, the read simply ends
     // early. A pipe or device has no size and is read in growing chunks.
     // Either way nothing past the limit is kept.
-    std::size_t capacity = regular ? static_cast<std::size_t>(info.st_size) + 1 : std::size_t{1} << 16;
-    result.bytes.resize(std::min(capacity, maxBytes + 1));
+    const std::size_t capacity =
+        std::min(regular ? static_cast<std::size_t>(info.st_size) + 1 : std::size_t{1} << 16, maxBytes + 1);
+    result.bytes.reserve(capacity);
+    PreferLargePages(result.bytes.data(), capacity);
+    result.bytes.resize(capacity);
     std::size_t have = 0;
     for (;;) {
         if (have == result.bytes.size()) {

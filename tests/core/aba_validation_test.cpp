@@ -138,6 +138,15 @@ std::vector<MemoCase> MemoCases() {
          'A',
          {"Line    3 - (TRL) Net Total Amount conversion error - Invalid amount -    0.00",
           "Net Total on ABA trailer record (  0.00) not equal to Credit Total (  1.00)"}},
+        {"TrailerNetTotalAboveCreditTotal",
+         {H, Detail(100), AbaTrailerRecord(200, 100, 0, 1)},
+         'A',
+         {"Net Total on ABA trailer record (  2.00) not equal to Credit Total (  1.00)"}},
+        {"LeadingPlusSignInNumberFields",
+         {H, With(Detail(0), 21, "+000000100"),
+          With(With(With(AbaTrailerRecord(0, 0, 0, 0), 21, "+000000100"), 31, "+000000100"), 75, "+00001")},
+         'A',
+         {"Validation Completed OK", "File Contains 1 Transactions", "Direct Credit Balance is $  1.00"}},
         {"TwoTrailersStopTheFileChecks",
          {H, Detail(100), AbaTrailerRecord(100, 100, 0, 5), AbaTrailerRecord(100, 100, 0, 5)},
          'A',
@@ -159,6 +168,13 @@ std::vector<MemoCase> MemoCases() {
          {"Line    2 - Record length incorrect (119) - record not processed",
           "Line    3 - Record length incorrect (121) - record not processed",
           "Line    4 - (\?\?\?) Unrecognised Record Type conversion error - 9",
+          "Number of detail records processed (0) does not match transaction count on ABA trailer record (1)",
+          "Calculated transaction balance (  0.00) does not match Credit Balance on ABA trailer record (  "
+          "1.00)"}},
+        {"ControlCharacterRecordTypeKeptAsRead",
+         {H, "\x1b" + Detail(100).substr(1), AbaTrailerRecord(100, 100, 0, 1)},
+         'A',
+         {"Line    2 - (\?\?\?) Unrecognised Record Type conversion error - \x1b",
           "Number of detail records processed (0) does not match transaction count on ABA trailer record (1)",
           "Calculated transaction balance (  0.00) does not match Credit Balance on ABA trailer record (  "
           "1.00)"}},
@@ -297,6 +313,25 @@ TEST(AbaValidation, ChunkedRunMatchesSinglePass) {
             EXPECT_EQ(a->RemitterName.view(), b->RemitterName.view()) << i;
         }
     }
+}
+
+// The file checks run on the joined tallies: a trailer count one short of
+// the details is caught whether the file is validated in one pass or in chunks.
+TEST(AbaValidation, ChunkedRunChecksTheTrailerCount) {
+    testing::AbaGeneratorOptions options;
+    options.details = 20000;
+    std::string text = testing::GenerateAbaFile(options);
+    const std::size_t trailer = (options.details + 1) * 122;
+    ASSERT_EQ(text.compare(trailer + 74, 6, "020000"), 0);
+    text.replace(trailer + 74, 6, "019999");
+    const std::vector<std::string> expected = {
+        "Number of detail records processed (20000) does not match transaction count on ABA trailer record "
+        "(19999)"};
+
+    AbaLines chunked = AbaLines::FromText(text, 2);
+    ASSERT_EQ(chunked.ChunkCount(), 2u);
+    EXPECT_EQ(ValidateAbaLines(std::move(chunked), 'A').Memo(), expected);
+    EXPECT_EQ(ValidateAbaLines(AbaLines::FromText(text), 'A').Memo(), expected);
 }
 
 TEST(AbaLines, SplitsEveryKindOfLineEndAlike) {

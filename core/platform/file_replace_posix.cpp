@@ -33,14 +33,12 @@ bool WriteAll(int fd, std::string_view contents) {
     return true;
 }
 
-// A device or a pipe: opened without waiting for a reader (a pipe nobody
-// reads is refused rather than waited on forever), then written blocking.
+// A device or a pipe, written as it is. A pipe is opened as any program
+// opens one: the open waits until a reader is there.
 std::optional<std::string> WriteDirectly(const std::string& path, std::string_view contents) {
     posix::WriteSignalsIgnored quiet;
-    Descriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666));
+    Descriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (!fd.valid()) return Reason();
-    const int flags = ::fcntl(fd.get(), F_GETFL);
-    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return Reason();
     if (!WriteAll(fd.get(), contents)) return Reason();
     if (!fd.Close()) return Reason();
     return std::nullopt;

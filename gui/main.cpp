@@ -1,12 +1,80 @@
 // billpay: the desktop wizard that validates an ABA file and converts it into
 // a New Zealand bank's payment file.
+#include <exception>
+#include <memory>
+
 #include <QApplication>
-#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+
+#include "app/app_title.h"
+#include "app/main_window.h"
+#include "app/message_boxes.h"
+#include "app/startup_services.h"
+#include "app/window_conversion_host.h"
+#include "bankfile/bank_file.h"
+#include "util/clock.h"
+
+namespace {
+
+using namespace billpay;
+using namespace billpay::gui;
+
+// An error that no handler caught ends the user action that raised it and is
+// shown in the application's general error box; the program goes on.
+class TApplication final : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& error) {
+            ShowGeneralError(QString::fromUtf8(error.what()));
+        } catch (...) {
+            ShowGeneralError("An unexpected error ended the action.");
+        }
+        return false;
+    }
+
+private:
+    static void ShowGeneralError(const QString& text) {
+        QApplication::restoreOverrideCursor();
+        QMessageBox::critical(QApplication::activeWindow(), kApplicationTitle, text);
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Vorla Bill Payment Utility");
-    QLabel placeholder("Vorla Bill Payment Utility");
-    placeholder.show();
+    TApplication app(argc, argv);
+
+    // 1. The settings store, then the splash window, shown and painted at once.
+    std::unique_ptr<Settings> settings = CreateSettingsStore();
+    const std::unique_ptr<QWidget> splash = ShowSplashWindow();
+
+    // 2. Dates are shown day first for the whole run, whatever the regional settings say.
+    FixShortDateFormat();
+
+    // 3. The application's title.
+    QApplication::setApplicationName(kApplicationTitle);
+    QApplication::setApplicationDisplayName(kApplicationTitle);
+    QApplication::setOrganizationName(kOrganisationName);
+    QApplication::setWindowIcon(ApplicationIcon());
+
+    // 4. The dialog module, the conversion engine (one for the run) and the main window.
+    std::unique_ptr<TDialogBox> dialogs = CreateDialogBox();
+    TWindowConversionHost host;
+    SystemClock clock;
+    TBankFile bankFile(host, clock);
+    WidgetMessageBoxes messages;
+    TfrmMain window(MainWindowServices{*settings, *dialogs, messages, bankFile, host, ShowAboutWindow,
+                                       ReportPreviewHook()});
+
+    // 5. The first page, the window shown, the message loop.
+    window.ShowFirstPage();
+    window.show();
+    window.RunGuarded([&] { window.FormShow(); });
+    BringSplashToFront(splash.get());
     return app.exec();
 }

@@ -35,6 +35,7 @@ class MessageBoxes;
 class Settings;
 class TDialogBox;
 class TWindowConversionHost;
+class TDBSuperBankAccount;
 
 // What the main window works with, created before it at start-up. Tests hand
 // in doubles so that every dialog answer and every stored value is scripted.
@@ -153,7 +154,7 @@ public:
     QComboBox* cbBankingFormat = nullptr;
     QProgressBar* ValProgress = nullptr;
     QPlainTextEdit* ValMemo = nullptr;
-    QWidget* AccountValidator = nullptr;
+    TDBSuperBankAccount* AccountValidator = nullptr;
     QPushButton* btnPrintErrors = nullptr;
     QPushButton* btnValidate = nullptr;
 

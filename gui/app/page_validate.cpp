@@ -19,6 +19,7 @@
 #include "app/message_boxes.h"
 #include "app/progress_bar_sink.h"
 #include "app/settings.h"
+#include "bankaccount/bank_account_control.h"
 #include "bankfile/format_table.h"
 
 namespace billpay::gui {
@@ -81,10 +82,13 @@ void TfrmMain::BuildValidatePage() {
     ValMemo->setTabChangesFocus(true);
     resultsLabel->setBuddy(ValMemo);
 
-    // The account entry control the validation page carries; it is never shown.
-    AccountValidator = new QWidget(pnlValidate);
+    // The account entry control the validation page carries; it is never
+    // shown. Validation asks the account check directly, which gives the
+    // control's verdict by definition.
+    AccountValidator = new TDBSuperBankAccount(pnlValidate);
     AccountValidator->setObjectName("AccountValidator");
     AccountValidator->hide();
+    AccountValidator->SetBankAccount("0000");
 
     btnPrintErrors = new QPushButton("Print Results", pnlValidate);
     btnPrintErrors->setObjectName("btnPrintErrors");

@@ -10,6 +10,7 @@
 
 #include "app/main_window_geometry.h"
 #include "app/page_tab_bar.h"
+#include "bankaccount/bank_account_control.h"
 #include "window_fixture.h"
 
 namespace billpay::gui::testing {
@@ -173,6 +174,8 @@ TEST_F(MainWindowState, WindowFrame) {
     EXPECT_EQ(w().lblBPStatus->font().pixelSize(), 16);
     EXPECT_EQ(w().btnNext->text(), "&Next >>");
     EXPECT_EQ(w().btnPrev->toolTip(), "Click to move the display back one page.");
+    EXPECT_FALSE(w().AccountValidator->isVisibleTo(window.get()));
+    EXPECT_EQ(w().AccountValidator->BankAccount(), "0000");
 
     struct Case {
         double dpi;

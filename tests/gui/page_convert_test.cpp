@@ -25,6 +25,10 @@ struct FormatCase {
     bool payer;
 };
 
+void PrintTo(const FormatCase& c, std::ostream* out) {
+    *out << "format " << c.code;
+}
+
 const FormatCase kFormatCases[] = {
     {'G', 2, false, Debit::Grouped, nullptr, 0, false, false, false},
     {'K', 0, false, Debit::Grouped, nullptr, 0, false, false, false},

@@ -61,6 +61,13 @@ TfrmMain::TfrmMain(const MainWindowServices& services, QWidget* parent)
     setObjectName("frmMain");
     setWindowTitle(kApplicationTitle);
     setAcceptDrops(true);
+    // The window's font: MS Sans Serif 8 point, or the nearest sans serif of
+    // the same width where it is not installed.
+    QFont::insertSubstitutions("MS Sans Serif",
+                               {"Microsoft Sans Serif", "Arial", "Liberation Sans", "Helvetica"});
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setPointSize(8);
+    setFont(windowFont);
 
     BuildActions();
     BuildMenus();

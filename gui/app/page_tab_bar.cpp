@@ -15,6 +15,7 @@ QPoint TabCaptionOrigin(const QRect& tabRect, const QSize& textSize) {
 TPageTabBar::TPageTabBar(QWidget* parent) : QTabBar(parent) {
     setDrawBase(true);
     setExpanding(false);
+    setUsesScrollButtons(false);
 }
 
 TPageControl::TPageControl(QWidget* parent) : QTabWidget(parent) {
@@ -37,6 +38,11 @@ void TPageTabBar::PageControlDrawTab(QPainter& painter, int index, const QRect& 
     const QPoint origin = TabCaptionOrigin(rect, textSize);
     painter.setPen(font);
     painter.drawText(QRect(origin, textSize), Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic, caption);
+}
+
+QSize TPageTabBar::tabSizeHint(int index) const {
+    const QFontMetrics metrics(font());
+    return {metrics.horizontalAdvance(tabText(index)) + 10, metrics.height() + 10};
 }
 
 void TPageTabBar::paintEvent(QPaintEvent*) {

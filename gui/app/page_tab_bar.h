@@ -25,6 +25,10 @@ public:
     void PageControlDrawTab(QPainter& painter, int index, const QRect& rect, bool active) const;
 
 protected:
+    // Room for the caption and a small margin, so that all five tabs fit
+    // the window at its smallest.
+    QSize tabSizeHint(int index) const override;
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
     void paintEvent(QPaintEvent* event) override;
 };
 

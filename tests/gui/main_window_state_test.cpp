@@ -177,6 +177,13 @@ TEST_F(MainWindowState, WindowFrame) {
     EXPECT_FALSE(w().AccountValidator->isVisibleTo(window.get()));
     EXPECT_EQ(w().AccountValidator->BankAccount(), "0000");
 
+    // Every page tab fits the window at its smallest.
+    w().resize(w().minimumSize());
+    w().show();
+    QCoreApplication::processEvents();
+    const QTabBar* tabs = w().PageControl->tabBar();
+    EXPECT_LE(tabs->tabRect(4).right(), w().PageControl->width()) << "the last tab is clipped";
+
     struct Case {
         double dpi;
         QSize minimum;

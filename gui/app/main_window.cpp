@@ -212,7 +212,6 @@ QWidget* TfrmMain::BuildStatusStrip() {
     lblBPStatus = new QLabel(strip);
     lblBPStatus->setObjectName("lblBPStatus");
     lblBPStatus->setFont(statusFont);
-    lblBPStatus->setAccessibleName("Process Status");
     lblProcessStatus->setBuddy(lblBPStatus);
 
     auto* layout = new QHBoxLayout(strip);

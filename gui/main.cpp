@@ -4,13 +4,16 @@
 #include <memory>
 
 #include <QApplication>
-#include <QLocale>
-#include <QMessageBox>
 
+#include "app/about_box.h"
 #include "app/app_title.h"
+#include "app/art.h"
 #include "app/main_window.h"
 #include "app/message_boxes.h"
-#include "app/startup_services.h"
+#include "app/native_settings.h"
+#include "app/qt_dialog_box.h"
+#include "app/short_date_format.h"
+#include "app/splash_window.h"
 #include "app/window_conversion_host.h"
 #include "bankfile/bank_file.h"
 #include "util/clock.h"
@@ -40,7 +43,7 @@ public:
 private:
     static void ShowGeneralError(const QString& text) {
         QApplication::restoreOverrideCursor();
-        QMessageBox::critical(QApplication::activeWindow(), kApplicationTitle, text);
+        WidgetMessageBoxes(QApplication::activeWindow()).Show(MessageKind::Error, QString(), text);
     }
 };
 
@@ -50,8 +53,8 @@ int main(int argc, char** argv) {
     TApplication app(argc, argv);
 
     // 1. The settings store, then the splash window, shown and painted at once.
-    std::unique_ptr<Settings> settings = CreateSettingsStore();
-    const std::unique_ptr<QWidget> splash = ShowSplashWindow();
+    NativeSettings settings;
+    const std::unique_ptr<TfrmSplash> splash = ShowSplash();
 
     // 2. Dates are shown day first for the whole run, whatever the regional settings say.
     FixShortDateFormat();
@@ -63,18 +66,17 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(ApplicationIcon());
 
     // 4. The dialog module, the conversion engine (one for the run) and the main window.
-    std::unique_ptr<TDialogBox> dialogs = CreateDialogBox();
+    QtDialogBox dialogs;
     TWindowConversionHost host;
     SystemClock clock;
     TBankFile bankFile(host, clock);
     WidgetMessageBoxes messages;
-    TfrmMain window(MainWindowServices{*settings, *dialogs, messages, bankFile, host, ShowAboutWindow,
-                                       ReportPreviewHook()});
+    TfrmMain window(MainWindowServices{settings, dialogs, messages, bankFile, host, ShowAboutBox, {}});
 
     // 5. The first page, the window shown, the message loop.
     window.ShowFirstPage();
     window.show();
     window.RunGuarded([&] { window.FormShow(); });
-    BringSplashToFront(splash.get());
+    splash->BringToFront();
     return app.exec();
 }

@@ -27,6 +27,7 @@
 #include "app/message_boxes.h"
 #include "app/page_tab_bar.h"
 #include "app/settings.h"
+#include "app/settings_keys.h"
 #include "app/window_conversion_host.h"
 #include "bankfile/bank_file.h"
 #include "reports/report_callers.h"
@@ -313,8 +314,7 @@ void TfrmMain::PageShown(int index) {
 
 void TfrmMain::FormShow() {
     ShowFirstPage();
-    lblABAFilename->setText(
-        settings_.ReadString("Files", "LastFileProcessed", "<Please select a file to process...>"));
+    lblABAFilename->setText(ReadSetting(settings_, settings_keys::kLastFileProcessed));
     ReselectFile();
 }
 

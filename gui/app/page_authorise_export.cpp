@@ -16,6 +16,7 @@
 #include "app/platform_file_names.h"
 #include "app/read_only_field.h"
 #include "app/settings.h"
+#include "app/settings_keys.h"
 #include "bankfile/bank_file.h"
 
 namespace billpay::gui {
@@ -128,7 +129,7 @@ void TfrmMain::tabFExpSelectShow() {
         ExpProgress->setValue(0);
         return;
     }
-    const QString remembered = settings_.ReadString("Files", "ExportFile", QString());
+    const QString remembered = ReadSetting(settings_, settings_keys::kExportFile);
     SetExportFileText(remembered.isEmpty()
                           ? PlatformFileName(FromStd(bankFile_.GetDefaultFileName(formatCode_)))
                           : remembered);
@@ -137,7 +138,7 @@ void TfrmMain::tabFExpSelectShow() {
 void TfrmMain::edExportFilenameChange() {
     const QString text = edExportFilename->text();
     if (text != kExportPlaceholder && !text.trimmed().isEmpty())
-        settings_.WriteString("Files", "ExportFile", text);
+        WriteSetting(settings_, settings_keys::kExportFile, text);
 }
 
 bool TfrmMain::SaveDialogCanClose(const QString& fileName) {
@@ -167,7 +168,7 @@ void TfrmMain::Button4Click() {
     if (!choice) return;
 
     const QString chosen = ApplyChosenFileType(choice->fileName, choice->filterIndex);
-    settings_.WriteString("Files", "ExportFile", chosen);
+    WriteSetting(settings_, settings_keys::kExportFile, chosen);
     edExportFilename->setText(chosen);
 }
 

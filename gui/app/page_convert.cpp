@@ -15,6 +15,7 @@
 #include "app/platform_file_names.h"
 #include "app/read_only_field.h"
 #include "app/settings.h"
+#include "app/settings_keys.h"
 #include "app/window_conversion_host.h"
 #include "bankfile/bank_file.h"
 #include "bankfile/format_options.h"
@@ -194,16 +195,15 @@ void TfrmMain::tabConvertDataShow() {
         payer->setEnabled(payerOpen);
     }
 
-    auto remembered = [this](QLineEdit* field, bool open, const char* name) {
-        ValidatorOf(field)->SetProgramText(open ? settings_.ReadString("Settings", name, QString())
-                                                : QString());
+    auto remembered = [this](QLineEdit* field, bool open, const StringSettingKey& key) {
+        ValidatorOf(field)->SetProgramText(open ? ReadSetting(settings_, key) : QString());
     };
-    remembered(edBatchNo, batchOpen, "BatchNo");
-    remembered(edPreFormat, preformatOpen, "PreFormatRef");
-    cbConfidential->setChecked(confidentialOpen && settings_.ReadBool("Settings", "Confidential", false));
-    remembered(ebPayeeReference, payerOpen, "PayeeReference");
-    remembered(ebPayeeParticulars, payerOpen, "PayeeParticulars");
-    remembered(ebPayeeCode, payerOpen, "PayeeCode");
+    remembered(edBatchNo, batchOpen, settings_keys::kBatchNo);
+    remembered(edPreFormat, preformatOpen, settings_keys::kPreFormatRef);
+    cbConfidential->setChecked(confidentialOpen && ReadSetting(settings_, settings_keys::kConfidential));
+    remembered(ebPayeeReference, payerOpen, settings_keys::kPayeeReference);
+    remembered(ebPayeeParticulars, payerOpen, settings_keys::kPayeeParticulars);
+    remembered(ebPayeeCode, payerOpen, settings_keys::kPayeeCode);
     actConvertUpdate();
 }
 
@@ -211,17 +211,17 @@ void TfrmMain::OptionFieldExit(QWidget* field) {
     // A field is written when it is left while in use for the format, as typed.
     auto inUse = [](QLineEdit* edit) { return !edit->isReadOnly() && edit->isEnabled(); };
     if (field == edBatchNo && inUse(edBatchNo)) {
-        settings_.WriteString("Settings", "BatchNo", edBatchNo->text());
+        WriteSetting(settings_, settings_keys::kBatchNo, edBatchNo->text());
     } else if (field == edPreFormat && inUse(edPreFormat)) {
-        settings_.WriteString("Settings", "PreFormatRef", edPreFormat->text());
+        WriteSetting(settings_, settings_keys::kPreFormatRef, edPreFormat->text());
     } else if (field == cbConfidential && cbConfidential->isEnabled()) {
-        settings_.WriteBool("Settings", "Confidential", cbConfidential->isChecked());
+        WriteSetting(settings_, settings_keys::kConfidential, cbConfidential->isChecked());
     } else if (field == ebPayeeReference && inUse(ebPayeeReference)) {
-        settings_.WriteString("Settings", "PayeeReference", ebPayeeReference->text());
+        WriteSetting(settings_, settings_keys::kPayeeReference, ebPayeeReference->text());
     } else if (field == ebPayeeParticulars && inUse(ebPayeeParticulars)) {
-        settings_.WriteString("Settings", "PayeeParticulars", ebPayeeParticulars->text());
+        WriteSetting(settings_, settings_keys::kPayeeParticulars, ebPayeeParticulars->text());
     } else if (field == ebPayeeCode && inUse(ebPayeeCode)) {
-        settings_.WriteString("Settings", "PayeeCode", ebPayeeCode->text());
+        WriteSetting(settings_, settings_keys::kPayeeCode, ebPayeeCode->text());
     }
 }
 
@@ -237,7 +237,7 @@ void TfrmMain::actConvertUpdate() {
 }
 
 QString TfrmMain::ProposedExportFileName() const {
-    const QString remembered = settings_.ReadString("Files", "ExportFile", QString());
+    const QString remembered = ReadSetting(settings_, settings_keys::kExportFile);
     if (!remembered.isEmpty()) return remembered;
     return PlatformFileName(FromStd(bankFile_.GetDefaultFileName(formatCode_)));
 }

@@ -12,6 +12,7 @@
 #include "app/platform_file_names.h"
 #include "app/read_only_field.h"
 #include "app/settings.h"
+#include "app/settings_keys.h"
 
 namespace billpay::gui {
 
@@ -45,8 +46,9 @@ void TfrmMain::BuildSelectFilePage() {
 }
 
 void TfrmMain::btnABABrowseClick() {
+    const StringSettingKey& key = settings_keys::kLastFileProcessedForBrowse;
     const QString remembered =
-        settings_.ReadString("Files", "LastFileProcessed", PlatformFileName("C:\\Bankfile.ABA"));
+        settings_.ReadString(key.section, key.name, PlatformFileName(key.defaultValue));
     OpenFileRequest request;
     request.title = "Open ABA Data File";
     request.filter = "ABA Files|*.ABA";
@@ -61,7 +63,7 @@ void TfrmMain::btnABABrowseClick() {
 void TfrmMain::SelectAbaFile(const QString& fileName) {
     lblABAFilename->setText(QDir::toNativeSeparators(fileName));
     ReselectFile();
-    settings_.WriteString("Files", "LastFileProcessed", lblABAFilename->text());
+    WriteSetting(settings_, settings_keys::kLastFileProcessed, lblABAFilename->text());
     cbBankingFormatChange();
 }
 

@@ -19,6 +19,7 @@
 #include "app/message_boxes.h"
 #include "app/progress_bar_sink.h"
 #include "app/settings.h"
+#include "app/settings_keys.h"
 #include "bankaccount/bank_account_control.h"
 #include "bankfile/format_table.h"
 
@@ -118,7 +119,7 @@ void TfrmMain::BuildValidatePage() {
 
 void TfrmMain::tabValidateShow() {
     pnlValidate->setEnabled(fileSelected_);
-    int index = settings_.ReadInteger("FormatSettings", "BankSystem", -1);
+    int index = ReadSetting(settings_, settings_keys::kBankSystem);
     if (index == -1) index = 0;
     if (index != cbBankingFormat->currentIndex()) {
         {
@@ -132,10 +133,11 @@ void TfrmMain::tabValidateShow() {
 void TfrmMain::cbBankingFormatChange() {
     const int index = cbBankingFormat->currentIndex();
     if (index < 0) return;
-    settings_.WriteInteger("FormatSettings", "BankSystem", index);
+    WriteSetting(settings_, settings_keys::kBankSystem, index);
     const char code = BankFormats()[static_cast<std::size_t>(index)].code;
     // The remembered export file belongs to the old format.
-    if (formatCode_ != 0 && code != formatCode_) settings_.WriteString("Files", "ExportFile", QString());
+    if (formatCode_ != 0 && code != formatCode_)
+        WriteSetting(settings_, settings_keys::kExportFile, QString());
     formatCode_ = code;
     ReselectFile();
     ClearValidation();

@@ -8,6 +8,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -394,7 +395,12 @@ void TfrmMain::dropEvent(QDropEvent* event) {
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
-        if (auto* field = qobject_cast<QWidget*>(watched)) RunGuarded([&] { OptionFieldExit(field); });
+        // A field is left when the focus moves to another control of the
+        // window, not when the window itself loses the focus or a menu opens.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const bool left = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+        auto* field = qobject_cast<QWidget*>(watched);
+        if (left && field) RunGuarded([&] { OptionFieldExit(field); });
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -186,8 +186,16 @@ TEST_F(ConvertPage, FieldsAreWrittenAsTypedWhenLeftWhileInUse) {
     w().btnConvert->setFocus();  // leaving the field writes it, before any conversion
     EXPECT_EQ(settings.Value("Settings", "BatchNo"), " 42");
 
-    // Left without a change: written all the same.
+    // The window losing the focus, or a menu opening, does not leave the field.
     settings.writes.clear();
+    w().edBatchNo->setFocus();
+    for (const Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QCoreApplication::sendEvent(w().edBatchNo, &out);
+    }
+    EXPECT_TRUE(settings.writes.isEmpty());
+
+    // Left without a change: written all the same.
     w().edBatchNo->setFocus();
     w().btnPrintFile->setFocus();
     w().btnConvert->setFocus();

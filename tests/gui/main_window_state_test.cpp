@@ -246,6 +246,14 @@ TEST_F(MainWindowState, DroppingAFileSelectsItAsBrowseDoes) {
     const QString file = CopyGolden("input.aba");
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(file)});
+    // A folder is not taken.
+    QMimeData folderMime;
+    folderMime.setUrls({QUrl::fromLocalFile(folder.path())});
+    QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &folderMime, Qt::LeftButton, Qt::NoModifier);
+    refused.ignore();
+    QCoreApplication::sendEvent(window.get(), &refused);
+    EXPECT_FALSE(refused.isAccepted());
+
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window.get(), &enter);
     EXPECT_TRUE(enter.isAccepted());

@@ -17,6 +17,9 @@
 
 #include "aba_generator.h"
 #include "app/main_window.h"
+#include "app/native_settings.h"
+#include "app/qt_dialog_box.h"
+#include "app/splash_window.h"
 #include "app/window_conversion_host.h"
 #include "bankfile/bank_file.h"
 #include "fake_dialogs.h"
@@ -60,6 +63,34 @@ void BM_StartUpToShownMainWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StartUpToShownMainWindow)->Unit(benchmark::kMillisecond);
+
+// The same with what the program itself creates first: the splash window
+// (shown and painted, its one second not waited for), the user's settings
+// store (only read here) and the Qt dialog module with its printer.
+void BM_StartUpWithTheProgramsOwnServices(benchmark::State& state) {
+    for (auto _ : state) {
+        NativeSettings settings;
+        const std::unique_ptr<TfrmSplash> splash = ShowSplash();
+        QtDialogBox dialogs;
+        RecordingMessageBoxes messages;
+        TWindowConversionHost host;
+        SystemClock clock;
+        TBankFile bankFile(host, clock);
+        auto window = std::make_unique<TfrmMain>(
+            MainWindowServices{settings, dialogs, messages, bankFile, host, [](QWidget*) {}, {}});
+        window->ShowFirstPage();
+        window->show();
+        window->FormShow();
+        splash->BringToFront();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(window->isVisible());
+        state.PauseTiming();
+        window.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUpWithTheProgramsOwnServices)->Unit(benchmark::kMillisecond);
 
 // An ABA file of `details` payments, each with a transaction code that is not
 // "50" or "53", so that every detail line yields one result line.

@@ -42,7 +42,6 @@ public:
 
 private:
     static void ShowGeneralError(const QString& text) {
-        QApplication::restoreOverrideCursor();
         WidgetMessageBoxes(QApplication::activeWindow()).Show(MessageKind::Error, QString(), text);
     }
 };

@@ -343,10 +343,8 @@ void TfrmMain::RunGuarded(const std::function<void()>& action) {
     try {
         action();
     } catch (const std::exception& error) {
-        QApplication::restoreOverrideCursor();
         ShowGeneralError(QString::fromUtf8(error.what()));
     } catch (...) {
-        QApplication::restoreOverrideCursor();
         ShowGeneralError("An unexpected error ended the action.");
     }
 }

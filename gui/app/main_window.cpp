@@ -32,6 +32,7 @@
 #include "app/window_conversion_host.h"
 #include "bankfile/bank_file.h"
 #include "reports/report_callers.h"
+#include "reports/report_preview.h"
 
 namespace billpay::gui {
 namespace {
@@ -108,7 +109,11 @@ TfrmMain::TfrmMain(const MainWindowServices& services, QWidget* parent)
 
     // FormCreate: the report engine previews through the preview window; the
     // minimum size follows the screen's resolution.
-    SetPreviewHook(services.previewHook);
+    if (services.previewHook) {
+        SetPreviewHook(services.previewHook);
+    } else {
+        SetPreviewHook([this](PreparedReport& report) { ShowReportPreview(report, dialogs_, this); });
+    }
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const qreal dpi = screen ? screen->logicalDotsPerInch() : 96.0;
     setMinimumSize(ScaledMinimumSize(dpi));

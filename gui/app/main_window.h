@@ -49,7 +49,8 @@ struct MainWindowServices {
     TWindowConversionHost& conversionHost;
     // Opens the about window modally (Help menu).
     std::function<void(QWidget* parent)> showAboutBox;
-    // Installed as the report engine's preview hook while the window lives.
+    // Installed as the report engine's preview hook while the window lives;
+    // when empty, the preview window opens modally over the main window.
     PreviewHook previewHook;
 };
 

@@ -317,5 +317,34 @@ TEST_F(ConvertPage, ResultSummaryNamesTheProposedExportFile) {
     EXPECT_EQ(QString::fromStdString(bankFile.BankingFileName), QDir::home().filePath("bankfile.txt"));
 }
 
+TEST_F(ConvertPage, PrintButtonsAreDisabledWhileTheirReportIsShownAndEnabledAfterEvenOnFailure) {
+    ValidateGolden('A');
+    Page(2);
+    w().actConvertExecute();
+    struct Case {
+        QPushButton* button;
+        const char* title;
+    };
+    for (const Case& c : {Case{w().btnPrintFile, "Bill Payment Conversion Report"},
+                          Case{w().btnPrintErrors, "Bill Payment Validation Report"}}) {
+        SCOPED_TRACE(c.title);
+        bool enabledDuringPreview = true;
+        onPreview = [&](PreparedReport&) { enabledDuringPreview = c.button->isEnabled(); };
+        previews.clear();
+        ASSERT_TRUE(c.button->isEnabled());
+        QTest::mouseClick(c.button, Qt::LeftButton);
+        EXPECT_EQ(previews, QStringList{c.title});
+        EXPECT_FALSE(enabledDuringPreview);
+        EXPECT_TRUE(c.button->isEnabled());
+
+        messages.shown.clear();
+        onPreview = [](PreparedReport&) { throw std::runtime_error("printer went away"); };
+        QTest::mouseClick(c.button, Qt::LeftButton);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text, "printer went away");
+        EXPECT_TRUE(c.button->isEnabled());
+    }
+}
+
 }  // namespace
 }  // namespace billpay::gui::testing

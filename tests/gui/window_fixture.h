@@ -30,6 +30,7 @@
 #include "fake_dialogs.h"
 #include "memory_settings.h"
 #include "qt_printers.h"
+#include "reports/prepared_report.h"
 #include "util/clock.h"
 
 namespace billpay::gui::testing {
@@ -52,8 +53,12 @@ protected:
 
     // The window as start-up leaves it; `show` runs FormShow as showing it does.
     void CreateWindow(bool show = true) {
-        window = std::make_unique<TfrmMain>(MainWindowServices{
-            settings, dialogs, messages, bankFile, host, [this](QWidget*) { ++aboutBoxes; }, {}});
+        window = std::make_unique<TfrmMain>(MainWindowServices{settings, dialogs, messages, bankFile, host,
+                                                               [this](QWidget*) { ++aboutBoxes; },
+                                                               [this](PreparedReport& report) {
+                                                                   previews.push_back(report.Title());
+                                                                   if (onPreview) onPreview(report);
+                                                               }});
         window->ShowFirstPage();
         if (show) window->FormShow();
         window->UpdateActions();
@@ -101,6 +106,8 @@ protected:
     TickingClock clock;
     TBankFile bankFile;
     int aboutBoxes = 0;
+    QStringList previews;                            // the title of every report previewed
+    std::function<void(PreparedReport&)> onPreview;  // runs while a preview is open
     std::unique_ptr<TfrmMain> window;
 };
 

@@ -38,6 +38,19 @@ struct BusyCursor {
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
+// The lines as one text, "\n" between them.
+QString JoinLines(const std::vector<std::string>& lines) {
+    std::size_t size = 0;
+    for (const std::string& line : lines) size += line.size() + 1;
+    QString text;
+    text.reserve(static_cast<qsizetype>(size));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) text += '\n';
+        text += FromStd(lines[i]);
+    }
+    return text;
+}
+
 }  // namespace
 
 void TfrmMain::BuildValidatePage() {
@@ -179,22 +192,14 @@ void TfrmMain::actValidateExecute() {
     }
 
     ValidationRun& run = outcome.run;
+    // The whole memo in one go, before the run's lists are taken over: a
+    // hundred thousand error lines appended one at a time would lay the text
+    // out again for each of them.
+    ValMemo->setPlainText(JoinLines(run.memo));
     abaLines_ = std::move(run.lines);
     validationErrors_ = std::move(run.errors);
     debitAccount_ = std::move(run.DebitAccount);
     remitterName_ = std::move(run.RemitterName);
-
-    // The whole memo in one go: a hundred thousand error lines appended one
-    // at a time would lay the text out again for each of them.
-    QString memo;
-    std::size_t size = 0;
-    for (const std::string& line : run.memo) size += line.size() + 1;
-    memo.reserve(static_cast<qsizetype>(size));
-    for (std::size_t i = 0; i < run.memo.size(); ++i) {
-        if (i > 0) memo += '\n';
-        memo += FromStd(run.memo[i]);
-    }
-    ValMemo->setPlainText(memo);
 
     SetValidated(validationErrors_.empty());
 }

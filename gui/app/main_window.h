@@ -207,7 +207,6 @@ private:
     QString FormatListText() const;
     QString ProposedExportFileName() const;
     void SetExportFileText(const QString& text);
-    void SetOptionFieldEditable(QLineEdit* field, bool editable);
     void ShowGeneralError(const QString& text);
     void SetConverting(bool converting);
 

@@ -155,10 +155,6 @@ void TfrmMain::BuildConvertPage() {
     setTabOrder(btnPrintFile, btnConvert);
 }
 
-void TfrmMain::SetOptionFieldEditable(QLineEdit* field, bool editable) {
-    SetFieldEditable(field, editable);
-}
-
 void TfrmMain::tabConvertDataShow() {
     const FormatOptions* format = FindFormatOptions(formatCode_);
     const FormatOptions* open = validated_ ? format : nullptr;  // every field shut until validated
@@ -167,14 +163,14 @@ void TfrmMain::tabConvertDataShow() {
     if (!converted_) CvtProgress->setValue(0);
 
     const bool batchOpen = open && open->batchMaxLength > 0;
-    SetOptionFieldEditable(edBatchNo, batchOpen);
+    SetFieldEditable(edBatchNo, batchOpen);
     if (batchOpen) ValidatorOf(edBatchNo)->setMaximumLength(open->batchMaxLength);
 
     edDebitAccount->setText(format ? FromStd(DebitAccountForDisplay(debitAccount_, format->debitDisplay))
                                    : QString());
 
     const bool preformatOpen = open && open->preformatMaxLength > 0;
-    SetOptionFieldEditable(edPreFormat, preformatOpen);
+    SetFieldEditable(edPreFormat, preformatOpen);
     if (preformatOpen) {
         lblPreformat->setText(FromStd(open->preformatLabel));
         edPreFormat->setToolTip(FromStd(open->preformatHint));
@@ -191,7 +187,7 @@ void TfrmMain::tabConvertDataShow() {
 
     const bool payerOpen = open && open->payerFields;
     for (QLineEdit* payer : {ebPayeeReference, ebPayeeParticulars, ebPayeeCode}) {
-        SetOptionFieldEditable(payer, payerOpen);
+        SetFieldEditable(payer, payerOpen);
         payer->setEnabled(payerOpen);
     }
 

@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include "bankfile/conversion_page.h"
+
 namespace billpay::gui {
 
 bool IsAcceptedOptionCharacter(QChar c) {

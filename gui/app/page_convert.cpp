@@ -18,6 +18,7 @@
 #include "app/settings_keys.h"
 #include "app/window_conversion_host.h"
 #include "bankfile/bank_file.h"
+#include "bankfile/conversion_page.h"
 #include "bankfile/format_options.h"
 
 namespace billpay::gui {
@@ -222,14 +223,9 @@ void TfrmMain::OptionFieldExit(QWidget* field) {
 }
 
 void TfrmMain::actConvertUpdate() {
-    bool enabled = !converting_ && validated_;
-    if (enabled) {
-        if (const FormatOptions* format = FindFormatOptions(formatCode_)) {
-            if (format->batchRequired && edBatchNo->text().trimmed().isEmpty()) enabled = false;
-            if (format->preformatRequired && edPreFormat->text().trimmed().isEmpty()) enabled = false;
-        }
-    }
-    actConvert->setEnabled(enabled);
+    actConvert->setEnabled(!converting_ &&
+                           CanConvert(formatCode_, validated_, ToEngineText(edBatchNo->text()),
+                                      ToEngineText(edPreFormat->text())));
 }
 
 QString TfrmMain::ProposedExportFileName() const {
@@ -268,7 +264,7 @@ void TfrmMain::actConvertExecute() {
         } end{this};
         converted = bankFile_.CreateBankFile(abaLines_, formatCode_, options, bankFileLines_);
     }
-    hashTotalText_ = bankFile_.HashTotalText;
+    hashTotalText_ = bankFile_.Result().HashTotalText;
     SetConverted(converted);
     btnPrintFile->setEnabled(converted_);
 }

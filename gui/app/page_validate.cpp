@@ -195,7 +195,7 @@ void TfrmMain::actValidateExecute() {
     // The whole memo in one go, before the run's lists are taken over: a
     // hundred thousand error lines appended one at a time would lay the text
     // out again for each of them.
-    ValMemo->setPlainText(JoinLines(run.memo));
+    ValMemo->setPlainText(JoinLines(run.Memo()));
     abaLines_ = std::move(run.lines);
     validationErrors_ = std::move(run.errors);
     debitAccount_ = std::move(run.DebitAccount);

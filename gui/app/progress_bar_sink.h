@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "aba/progress.h"
+#include "util/progress.h"
 
 class QProgressBar;
 

@@ -1,5 +1,8 @@
 #include "app/window_conversion_host.h"
 
+#include <algorithm>
+#include <limits>
+
 #include <QApplication>
 #include <QCursor>
 #include <QString>
@@ -7,6 +10,13 @@
 #include "app/message_boxes.h"
 
 namespace billpay::gui {
+namespace {
+
+int ClampToInt(std::size_t value) {
+    return static_cast<int>(std::min<std::size_t>(value, std::numeric_limits<int>::max()));
+}
+
+}  // namespace
 
 TWindowConversionHost::~TWindowConversionHost() {
     RestoreCursor();
@@ -22,19 +32,19 @@ void TWindowConversionHost::Detach() {
     messages_ = nullptr;
 }
 
-void TWindowConversionHost::SetProgressMaximum(int maximum) {
-    if (progress_) progress_->setMaximum(maximum);
+void TWindowConversionHost::SetMaximum(std::size_t maximum) {
+    if (progress_) progress_->setMaximum(ClampToInt(maximum));
 }
 
-void TWindowConversionHost::SetProgressPosition(int position) {
-    if (progress_) progress_->setValue(position);
+void TWindowConversionHost::SetPosition(std::size_t position) {
+    if (progress_) progress_->setValue(ClampToInt(position));
 }
 
-void TWindowConversionHost::StepProgress() {
+void TWindowConversionHost::Step() {
     if (progress_ && progress_->value() < progress_->maximum()) progress_->setValue(progress_->value() + 1);
 }
 
-void TWindowConversionHost::ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
+void TWindowConversionHost::ShowMessage(MessageIcon icon, std::string_view caption, std::string_view text) {
     if (!messages_) return;
     const MessageKind kind = icon == MessageIcon::Error     ? MessageKind::Error
                              : icon == MessageIcon::Warning ? MessageKind::Warning

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 #include <QPointer>
 #include <QProgressBar>
 
@@ -24,10 +26,10 @@ public:
     void Attach(QProgressBar* progress, MessageBoxes* messages);
     void Detach();
 
-    void SetProgressMaximum(int maximum) override;
-    void SetProgressPosition(int position) override;
-    void StepProgress() override;
-    void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
+    void SetMaximum(std::size_t maximum) override;
+    void SetPosition(std::size_t position) override;
+    void Step() override;
+    void ShowMessage(MessageIcon icon, std::string_view caption, std::string_view text) override;
     void SetBusyCursor(bool busy) override;
     void ProcessPendingEvents() override;
 

@@ -39,8 +39,8 @@ TEST(WindowConversionHost, MessagesGoToTheBoxesWithTheNormalCursor) {
     } watching(messages, seen);
     host.Attach(&bar, &watching);
 
-    host.ShowMessage("Payments omitted", "Conversion Results", MessageIcon::Warning);
-    host.ShowMessage("Exception: overflow", "", MessageIcon::Error);
+    host.ShowMessage(MessageIcon::Warning, "Conversion Results", "Payments omitted");
+    host.ShowMessage(MessageIcon::Error, "", "Exception: overflow");
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].kind, MessageKind::Warning);
     EXPECT_EQ(messages.shown[0].caption, "Conversion Results");
@@ -59,13 +59,13 @@ TEST(WindowConversionHost, DrivesTheBarAndIgnoresItOnceDetached) {
     auto bar = std::make_unique<QProgressBar>();
     TWindowConversionHost host;
     host.Attach(bar.get(), nullptr);
-    host.SetProgressMaximum(3);
-    host.SetProgressPosition(0);
-    for (int i = 0; i < 5; ++i) host.StepProgress();
+    host.SetMaximum(3);
+    host.SetPosition(0);
+    for (int i = 0; i < 5; ++i) host.Step();
     EXPECT_EQ(bar->value(), 3);
     bar.reset();  // the window went away before the engine
-    host.StepProgress();
-    host.ShowMessage("no window", "", MessageIcon::Information);
+    host.Step();
+    host.ShowMessage(MessageIcon::Information, "", "no window");
 }
 
 TEST(ProgressBarSink, RepaintsInVisibleStepsAndEndsFull) {

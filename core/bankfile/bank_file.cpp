@@ -201,6 +201,10 @@ bool TBankFile::CreateBankFile(const AbaLines& abaLines, char formatCode, const 
 }
 
 std::string TBankFile::GetDefaultFileName(char formatCode) const {
+    return GetDefaultFileName(formatCode, lastBatchNo_);
+}
+
+std::string TBankFile::GetDefaultFileName(char formatCode, std::string_view batchNo) const {
     const FormatProfile* format = FindFormatProfile(formatCode);
     if (format == nullptr) return std::string(kFallbackFileName);
     const std::string_view pattern = format->defaultFileName;
@@ -209,7 +213,7 @@ std::string TBankFile::GetDefaultFileName(char formatCode) const {
     const std::size_t end = pattern.find_first_not_of('#', first);
     const std::size_t digits = (end == std::string_view::npos ? pattern.size() : end) - first;
     std::string name(pattern.substr(0, first));
-    name.append(PadLeftZeros(lastBatchNo_, static_cast<int>(digits)));
+    name.append(PadLeftZeros(batchNo, static_cast<int>(digits)));
     if (end != std::string_view::npos) name.append(pattern.substr(end));
     return name;
 }

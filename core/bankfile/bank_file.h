@@ -61,6 +61,8 @@ public:
     // The default export file name of a format; B's name carries the batch
     // number of the last conversion.
     std::string GetDefaultFileName(char formatCode) const;
+    // The same for a batch number about to be converted.
+    std::string GetDefaultFileName(char formatCode, std::string_view batchNo) const;
 
     // One pass over the detail lines.
     void ProcessDetails();

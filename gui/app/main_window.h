@@ -205,7 +205,7 @@ private:
     bool AbaFileExists() const;
     void ReselectFile();  // SetFileSelected(false), then whether the file exists
     QString FormatListText() const;
-    QString ProposedExportFileName() const;
+    QString ProposedExportFileName(const std::string& batchNo) const;
     void SetExportFileText(const QString& text);
     void ShowGeneralError(const QString& text);
     void SetConverting(bool converting);

@@ -228,10 +228,10 @@ void TfrmMain::actConvertUpdate() {
                                       ToEngineText(edPreFormat->text())));
 }
 
-QString TfrmMain::ProposedExportFileName() const {
+QString TfrmMain::ProposedExportFileName(const std::string& batchNo) const {
     const QString remembered = ReadSetting(settings_, settings_keys::kExportFile);
     if (!remembered.isEmpty()) return remembered;
-    return PlatformFileName(FromStd(bankFile_.GetDefaultFileName(formatCode_)));
+    return PlatformFileName(FromStd(bankFile_.GetDefaultFileName(formatCode_, batchNo)));
 }
 
 void TfrmMain::actConvertExecute() {
@@ -250,7 +250,8 @@ void TfrmMain::actConvertExecute() {
     options.PayerReference = ToEngineText(ebPayeeReference->text());
     options.PayerParticulars = ToEngineText(ebPayeeParticulars->text());
     options.PayerCode = ToEngineText(ebPayeeCode->text());
-    bankFile_.BankingFileName = ProposedExportFileName().toStdString();
+    // The name the Export page will propose once this batch is converted.
+    bankFile_.BankingFileName = ProposedExportFileName(options.BatchNo).toStdString();
 
     bool converted = false;
     {

@@ -432,6 +432,8 @@ TEST(BankFileEngine, DefaultFileNames) {
         {'?', "C:\\bankfile.txt"}, {'b', "C:\\bankfile.txt"},
     };
     for (const auto& [code, name] : cases) EXPECT_EQ(e.bf.GetDefaultFileName(code), name) << code;
+    // The name for a batch about to be converted, as the result summary shows it.
+    EXPECT_EQ(e.bf.GetDefaultFileName('B', "7"), "A:\\PTMD0007.dat");
 }
 
 TEST(BankFileEngine, FormatTableInListOrder) {

@@ -317,6 +317,14 @@ TEST_F(ConvertPage, ResultSummaryNamesTheProposedExportFile) {
     EXPECT_EQ(QString::fromStdString(bankFile.BankingFileName), QDir::home().filePath("bankfile.txt"));
 }
 
+TEST_F(ConvertPage, ResultSummaryNamesTheBatchBeingConverted) {
+    ValidateGolden('B');
+    Page(2);
+    w().edBatchNo->setText("7");
+    w().actConvertExecute();
+    EXPECT_EQ(QString::fromStdString(bankFile.BankingFileName), QDir::home().filePath("PTMD0007.dat"));
+}
+
 TEST_F(ConvertPage, PrintButtonsAreDisabledWhileTheirReportIsShownAndEnabledAfterEvenOnFailure) {
     ValidateGolden('A');
     Page(2);

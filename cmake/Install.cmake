@@ -16,6 +16,7 @@ set(BILLPAY_MAINTAINER "Vorla Bill Payment Utility maintainers <maintainers@bill
 # changelog; by default the day of configuring (or of SOURCE_DATE_EPOCH).
 string(TIMESTAMP _billpay_today "%Y-%m-%d" UTC)
 set(BILLPAY_RELEASE_DATE "${_billpay_today}" CACHE STRING "Release date of this version (YYYY-MM-DD)")
+set(BILLPAY_DEBIAN_REVISION 1 CACHE STRING "Debian revision of the package")
 if(NOT DEFINED BILLPAY_COPYRIGHT_HOLDER)
   set(BILLPAY_COPYRIGHT_HOLDER "Vorla")
 endif()
@@ -103,18 +104,15 @@ if(_billpay_freedesktop)
     list(APPEND _billpay_compressed ${_billpay_generated}/man/${page}.gz)
     install(FILES ${_billpay_generated}/man/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   endforeach()
-  string(TIMESTAMP _billpay_changelog_date "%a, %d %b %Y 00:00:00 +0000" UTC)
-  if(BILLPAY_RELEASE_DATE MATCHES "^([0-9]+)-([0-9]+)-([0-9]+)$")
-    # The changelog's date in RFC 5322 form, from the release date.
-    execute_process(COMMAND date -u -d "${BILLPAY_RELEASE_DATE}" "+%a, %d %b %Y 00:00:00 +0000"
-                    OUTPUT_VARIABLE _billpay_changelog_date OUTPUT_STRIP_TRAILING_WHITESPACE
-                    RESULT_VARIABLE _billpay_date_result)
-    if(NOT _billpay_date_result EQUAL 0)
-      message(FATAL_ERROR "BILLPAY_RELEASE_DATE is not a date: ${BILLPAY_RELEASE_DATE}")
-    endif()
+  # The changelog's date in RFC 5322 form, from the release date (GNU date).
+  execute_process(COMMAND date -u -d "${BILLPAY_RELEASE_DATE}" "+%a, %d %b %Y 00:00:00 +0000"
+                  OUTPUT_VARIABLE _billpay_changelog_date OUTPUT_STRIP_TRAILING_WHITESPACE
+                  RESULT_VARIABLE _billpay_date_result)
+  if(NOT _billpay_date_result EQUAL 0 OR NOT BILLPAY_RELEASE_DATE MATCHES "^[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]$")
+    message(FATAL_ERROR "BILLPAY_RELEASE_DATE is not a date of the form YYYY-MM-DD: ${BILLPAY_RELEASE_DATE}")
   endif()
-  set(BILLPAY_DEBIAN_REVISION 1 CACHE STRING "Debian revision of the package")
   configure_file(${_billpay_packaging}/debian/changelog.in ${_billpay_generated}/doc/changelog.Debian @ONLY)
+  string(SUBSTRING "${BILLPAY_RELEASE_DATE}" 0 4 BILLPAY_COPYRIGHT_YEAR)
   configure_file(${_billpay_packaging}/debian/copyright.in ${_billpay_generated}/doc/copyright @ONLY)
   list(APPEND _billpay_compressed ${_billpay_generated}/doc/changelog.Debian.gz)
   foreach(compressed IN LISTS _billpay_compressed)
@@ -126,6 +124,8 @@ if(_billpay_freedesktop)
   add_custom_target(billpay-compressed-docs ALL DEPENDS ${_billpay_compressed})
   install(FILES ${_billpay_generated}/doc/changelog.Debian.gz ${_billpay_generated}/doc/copyright
           DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/billpay)
+  install(FILES ${_billpay_packaging}/debian/lintian-overrides
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME billpay)
 endif()
 
 if(WIN32)

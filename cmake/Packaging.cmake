@@ -31,6 +31,10 @@ if(BILLPAY_BUILD_GUI)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+if(UNIX AND NOT APPLE AND CMAKE_STRIP)
+  set(CPACK_BILLPAY_STRIP "${CMAKE_STRIP}")
+  set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/StripSections.cmake)
+endif()
 
 # Windows: an NSIS installer with a Start-menu entry, the program's icon and
 # an uninstaller (listed under the installed programs).

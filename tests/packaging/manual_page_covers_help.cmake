@@ -5,6 +5,7 @@ execute_process(COMMAND ${CLI} --help OUTPUT_VARIABLE help RESULT_VARIABLE statu
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "billpay-cli --help exited with ${status}")
 endif()
+string(REPLACE "\r" "" help "${help}")  # text-mode output on Windows
 # Brackets and semicolons have a meaning in CMake lists: blanks stand for them.
 foreach(special "[" "]" ";")
   string(REPLACE "${special}" " " help "${help}")

@@ -132,13 +132,17 @@ if(WIN32)
   # The Qt libraries and plugins billpay.exe needs, found by Qt's own
   # deployment tool, next to the programs in the installed tree.
   if(BILLPAY_BUILD_GUI)
-    get_target_property(_billpay_qmake Qt6::qmake IMPORTED_LOCATION)
-    get_filename_component(_billpay_qt_bin "${_billpay_qmake}" DIRECTORY)
-    find_program(BILLPAY_WINDEPLOYQT windeployqt HINTS "${_billpay_qt_bin}" REQUIRED)
+    if(TARGET Qt6::windeployqt)
+      set(_billpay_windeployqt "$<TARGET_FILE:Qt6::windeployqt>")
+    else()
+      find_program(BILLPAY_WINDEPLOYQT windeployqt REQUIRED
+                   HINTS "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}" "${Qt6_DIR}/../../../bin")
+      set(_billpay_windeployqt "${BILLPAY_WINDEPLOYQT}")
+    endif()
     install(CODE "
       set(_bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-      execute_process(COMMAND \"${BILLPAY_WINDEPLOYQT}\" --no-translations --no-compiler-runtime
-                              --no-opengl-sw --dir \"\${_bin}\" \"\${_bin}/billpay.exe\"
+      execute_process(COMMAND \"${_billpay_windeployqt}\" --no-translations --no-compiler-runtime
+                              --no-opengl-sw --dir \"\${_bin}\" \"\${_bin}/$<TARGET_FILE_NAME:billpay>\"
                       COMMAND_ERROR_IS_FATAL ANY)")
   endif()
   # The compiler's run-time libraries (the Visual C++ redistributable files).

@@ -18,6 +18,7 @@
 #include "aba_generator.h"
 #include "app/dialog_box.h"
 #include "bankfile/bank_file.h"
+#include "bankfile/null_host.h"
 #include "reports/prepared_report.h"
 #include "reports/preview_area.h"
 #include "reports/report_callers.h"
@@ -25,16 +26,6 @@
 #include "util/clock.h"
 
 namespace {
-
-class QuietHost final : public billpay::ConversionHost {
-public:
-    void SetProgressMaximum(int) override {}
-    void SetProgressPosition(int) override {}
-    void StepProgress() override {}
-    void ShowMessage(std::string_view, std::string_view, billpay::MessageIcon) override {}
-    void SetBusyCursor(bool) override {}
-    void ProcessPendingEvents() override {}
-};
 
 class BenchDialogs final : public billpay::gui::TDialogBox {
 public:
@@ -70,14 +61,14 @@ const BankFile& ConvertedFile(int payments) {
     }
     const billpay::ValidationRun run = billpay::ValidateAbaFile(path, 'M').run;
     std::remove(path.c_str());
-    QuietHost host;
+    billpay::NullHost host;
     billpay::TickingClock clock({2026, 12, 10}, {9, 30, 0, 0});
     billpay::TBankFile engine(host, clock);
     billpay::ConversionOptions conversion;
     conversion.DebitAccount = run.DebitAccount;
     conversion.BatchNo = "12";
     engine.CreateBankFile(run.lines, 'M', conversion, file.lines);
-    file.hashTotal = QString::fromStdString(engine.HashTotalText);
+    file.hashTotal = QString::fromStdString(engine.Result().HashTotalText);
     return file;
 }
 

@@ -1,8 +1,5 @@
 #include "cli_output.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -10,6 +7,8 @@
 #include <system_error>
 
 #include "cli.h"
+#include "platform/file_system.h"
+#include "platform/standard_streams.h"
 
 namespace billpay::cli {
 namespace {
@@ -53,12 +52,7 @@ void PrintLines(std::ostream& out, const std::vector<std::string>& lines) {
 }
 
 void ReserveStandardDescriptors() {
-    for (int fd = 0; fd <= 2; ++fd) {
-        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
-        // open() takes the lowest free descriptor, which is this one.
-        const int reserved = ::open("/dev/null", fd == 0 ? O_WRONLY : O_RDONLY);
-        if (reserved >= 0 && reserved != fd) ::close(reserved);
-    }
+    ReserveStandardStreams();
 }
 
 int FinishStandardOutput(int status) {
@@ -81,7 +75,7 @@ int RefuseOutputOverInput(const std::string& input, const std::optional<std::str
     // Only a file can be overwritten: a terminal or a pipe may well be both.
     if (!std::filesystem::is_regular_file(input, ignored)) return kExitOk;
     // An output file that does not exist yet, or cannot be looked at, is not the input.
-    if (!std::filesystem::equivalent(input, *output, ignored)) return kExitOk;
+    if (!IsSameFile(input, *output)) return kExitOk;
     PrintMessageBox("Error Writing Bank File", "Cannot write the bank file " + *output +
                                                    ": it is the ABA file being converted, which is left as "
                                                    "it was.\rChoose another output file.");

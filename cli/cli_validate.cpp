@@ -34,7 +34,7 @@ std::optional<ValidationRun> ValidateForCommand(const std::string& path, char co
 }
 
 void PrintResults(std::ostream& out, const ValidationRun& run) {
-    PrintLines(out, run.memo);
+    PrintLines(out, run.Memo());
 }
 
 int RunValidate(const Args& args) {

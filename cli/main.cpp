@@ -83,8 +83,11 @@ int main(int argc, char** argv) {
     using namespace billpay::cli;
     ReserveStandardDescriptors();
     // A reader that went away is a write error like any other: reported, with
-    // exit status 4, rather than the end of the program by a signal.
+    // exit status 4, rather than the end of the program by a signal (Windows
+    // has no such signal: the write fails there anyway).
+#ifdef SIGPIPE
     std::signal(SIGPIPE, SIG_IGN);
+#endif
     std::ios::sync_with_stdio(false);
     int status = kExitInternal;
     try {

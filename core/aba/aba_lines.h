@@ -21,17 +21,20 @@ struct AbaLine {
     std::string_view text;
     std::optional<AbaRecord> record;
 
-    const TABAHeaderRecord* header() const { return record ? std::get_if<TABAHeaderRecord>(&*record) : nullptr; }
-    const TABADetailRecord* detail() const { return record ? std::get_if<TABADetailRecord>(&*record) : nullptr; }
+    const TABAHeaderRecord* header() const {
+        return record ? std::get_if<TABAHeaderRecord>(&*record) : nullptr;
+    }
+    const TABADetailRecord* detail() const {
+        return record ? std::get_if<TABADetailRecord>(&*record) : nullptr;
+    }
     const TABATrailerRecord* trailer() const {
         return record ? std::get_if<TABATrailerRecord>(&*record) : nullptr;
     }
 };
 
 // The lines of an ABA file, blank lines removed, each able to carry its parsed
-// record. The list owns the decoded text (or keeps alive whatever holds it);
-// the lines are views into it, so a file of a million records costs one
-// buffer and one small entry per line.
+// record. The list owns the decoded text; the lines are views into it, so a
+// file of a million records costs one buffer and one small entry per line.
 //
 // A large file may be split into a few consecutive chunks, each cut at a line
 // end, so that splitting and validation can run on several cores; indexing
@@ -45,8 +48,10 @@ public:
     // `parts` above 1 the text is split in that many chunks at once.
     static AbaLines FromText(std::string text, unsigned parts = 1);
 
-    // The same over text that some other object keeps alive (a mapped file).
-    static AbaLines FromSharedText(std::shared_ptr<const void> owner, std::string_view text, unsigned parts = 1);
+    // The same, but gives nothing once the text holds more than `maxLines`
+    // non-blank lines: the splitting stops there, so the lines of a file
+    // that cannot be an ABA file are never all held.
+    static std::optional<AbaLines> FromTextUpTo(std::string text, std::size_t maxLines, unsigned parts = 1);
 
     // Builds a list from separate lines (tests and small tools).
     static AbaLines FromLines(const std::vector<std::string>& lines);
@@ -72,13 +77,18 @@ public:
     void Clear();
 
 private:
+    // A text that is mostly blank lines (a file padded out towards the size
+    // limit) is copied down to its non-blank lines, so that the padding does
+    // not hold memory that validation's problem texts need.
+    void DropBlankText();
+
     std::size_t ChunkOf(std::size_t i) const {
         std::size_t k = 0;
         while (k + 1 < starts_.size() && i >= starts_[k + 1]) ++k;
         return k;
     }
 
-    std::shared_ptr<const void> owner_;  // keeps the text alive; moving the list keeps the views valid
+    std::shared_ptr<const std::string> owner_;  // the text; moving the list keeps the views valid
     std::vector<std::vector<AbaLine>> chunks_;
     std::vector<std::size_t> starts_;  // index of each chunk's first line
     std::size_t size_ = 0;

@@ -1,16 +1,21 @@
 #include "aba/validation.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <iterator>
+#include <new>
 #include <span>
 #include <thread>
 
 #include "aba/aba_file.h"
 #include "aba/field_conversion.h"
 #include "bankaccount/bank_account.h"
+#include "bankaccount/debit_account_rule.h"
+#include "bankfile/format_profile.h"
 #include "util/money.h"
 #include "util/parallel_tasks.h"
 
@@ -45,22 +50,11 @@ std::string Amount6(Money m) {
 // A conversion step's verdict: empty when it passed, else the failure text.
 using StepFailure = std::optional<std::string>;
 
-enum class DebitRule { BankOwnAccount, HsbcTwelveDigits, NoCheck, NewZealand };
-
+// The format's own rule for its debit account; a code without a format checks
+// a New Zealand account.
 DebitRule DebitRuleFor(char formatCode) {
-    switch (formatCode) {
-        case 'E':
-        case 'F':
-        case 'L':
-        case 'V':
-            return DebitRule::BankOwnAccount;
-        case 'X':
-            return DebitRule::HsbcTwelveDigits;
-        case 'I':
-            return DebitRule::NoCheck;
-        default:
-            return DebitRule::NewZealand;
-    }
+    const FormatProfile* profile = FindFormatProfile(formatCode);
+    return profile != nullptr ? *profile->debitRule : DebitRule::NewZealand;
 }
 
 // Where the run-wide debit account and remitter name come from: the first
@@ -201,30 +195,6 @@ private:
             Fail("Line %4d - (HDR) Pay Date conversion error - %s", n, date.error());
     }
 
-    StepFailure CheckNewZealandAccount(std::string_view digits) const {
-        if (digits.size() != 15 && digits.size() != 16)
-            return "Account Number length incorrect - " + std::string(digits);
-        if (!check_(digits)) return "Account Number invalid - " + std::string(digits);
-        return std::nullopt;
-    }
-
-    StepFailure CheckDebitAccount(std::string_view digits) const {
-        switch (debitRule_) {
-            case DebitRule::BankOwnAccount:
-                if (digits.empty() || digits.size() > 10)
-                    return "Account Number invalid - " + std::string(digits);
-                return std::nullopt;
-            case DebitRule::HsbcTwelveDigits:
-                if (digits.size() != 12) return "Account Number invalid - " + std::string(digits);
-                return std::nullopt;
-            case DebitRule::NoCheck:
-                return std::nullopt;
-            case DebitRule::NewZealand:
-                break;
-        }
-        return CheckNewZealandAccount(digits);
-    }
-
     static StepFailure CheckAmountSign(Money amount) {
         if (amount == Money{}) return "Invalid amount - " + Amount7(amount);
         if (amount < Money{}) return "Amount is negative - " + Amount7(amount);
@@ -242,7 +212,7 @@ private:
             if (digits.empty())
                 failure = "Account Number not supplied";
             else
-                failure = CheckNewZealandAccount(digits);
+                failure = NewZealandAccountFailure(digits, check_);
             if (failure) Fail("Line %4d - (DTL) Credit Account Number conversion error - %s", n, *failure);
         }
 
@@ -277,7 +247,7 @@ private:
         } else {
             const FixedText<16> digits = AccountDigits(CutField(text, AbaField::DebitAccountNumber));
             r.DebitAccountNumber = digits;
-            if (StepFailure failure = CheckDebitAccount(digits))
+            if (StepFailure failure = DebitAccountFailure(debitRule_, digits, check_))
                 Fail("Line %4d - (DTL) Debit Account Number conversion error - %s", n, *failure);
         }
 
@@ -410,33 +380,41 @@ ValidationRun ValidateAbaLines(AbaLines lines, char formatCode, const AccountChe
     FileChecks(total, total.errors);
 
     run.errors = std::move(total.errors);
-    run.memo = run.errors;
     run.detailCount = total.details;
     run.DebitAccount = runWide.debitAccount;
     run.RemitterName = runWide.remitterName;
     if (run.errors.empty()) {
-        run.memo.emplace_back("Validation Completed OK");
-        run.memo.push_back(Format("File Contains %d Transactions", total.details));
-        run.memo.push_back(
+        run.summary.emplace_back("Validation Completed OK");
+        run.summary.push_back(Format("File Contains %d Transactions", total.details));
+        run.summary.push_back(
             Format("Direct Credit Balance is $%s", Amount6(total.trailer.CreditAmount).c_str()));
     }
     return run;
 }
 
-ValidationOutcome ValidateAbaFile(const std::string& path, char formatCode, const AccountCheck& check,
+ValidationOutcome ValidateAbaFile(std::string_view path, char formatCode, const AccountCheck& check,
                                   ProgressSink* progress, unsigned threads) {
     ValidationOutcome outcome;
-    AbaFileRead read = ReadAbaFile(path, progress ? 1 : threads);
-    if (!read.lines) {
+    auto cannotOpen = [&](std::string_view reason) {
         outcome.problem =
-            FileProblem{"Error Opening ABA File", "Cannot open ABA file.\r\rError: " + read.error};
-        return outcome;
+            FileProblem{"Error Opening ABA File", "Cannot open ABA file.\r\rError: " + std::string(reason)};
+    };
+    try {
+        AbaFileRead read = ReadAbaFile(path, progress ? 1 : threads);
+        if (!read.lines) {
+            cannotOpen(read.error);
+            return outcome;
+        }
+        if (read.lines->LinesRead() == 0) {
+            outcome.problem = FileProblem{"No Data To Process", "The specified ABA file is empty!"};
+            return outcome;
+        }
+        outcome.run = ValidateAbaLines(std::move(*read.lines), formatCode, check, progress);
+    } catch (const std::bad_alloc&) {
+        // Whatever the run had built is freed by now; the message fits.
+        outcome.run = ValidationRun();
+        cannotOpen(std::strerror(ENOMEM));
     }
-    if (read.lines->LinesRead() == 0) {
-        outcome.problem = FileProblem{"No Data To Process", "The specified ABA file is empty!"};
-        return outcome;
-    }
-    outcome.run = ValidateAbaLines(std::move(*read.lines), formatCode, check, progress);
     return outcome;
 }
 

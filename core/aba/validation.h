@@ -8,27 +8,27 @@
 #include <vector>
 
 #include "aba/aba_lines.h"
-#include "aba/progress.h"
+#include "bankaccount/debit_account_rule.h"
+#include "util/progress.h"
 
 namespace billpay {
-
-// Decides whether the digits of an account number (15 or 16 of them) form a
-// valid New Zealand bank account number.
-using AccountCheck = std::function<bool(std::string_view digits)>;
 
 // The default account check: the New Zealand check digits.
 bool CheckAccountDigits(std::string_view digits);
 
 // What one validation run leaves behind.
 struct ValidationRun {
-    AbaLines lines;                   // the records, each with its parsed record attached
-    std::vector<std::string> errors;  // every problem, in the order reported
-    std::vector<std::string> memo;    // the errors, or the summary lines of a clean run
-    std::string DebitAccount;         // digits of the first detail's debit account that had any
-    std::string RemitterName;         // the first non-blank remitter name (17 columns, trimmed)
+    AbaLines lines;                    // the records, each with its parsed record attached
+    std::vector<std::string> errors;   // every problem, in the order reported
+    std::vector<std::string> summary;  // the summary lines of a clean run, else none
+    std::string DebitAccount;          // digits of the first detail's debit account that had any
+    std::string RemitterName;          // the first non-blank remitter name (17 columns, trimmed)
     int detailCount = 0;
 
     bool Validated() const { return errors.empty(); }
+    // The results as the user sees them: the errors, or the summary lines of
+    // a clean run. Each problem's text is held once, in `errors`.
+    const std::vector<std::string>& Memo() const { return errors.empty() ? summary : errors; }
 };
 
 // Validates lines already read. `formatCode` decides how the debit account is
@@ -36,7 +36,8 @@ struct ValidationRun {
 // non-blank line. Without a progress sink, lines split into several chunks are
 // validated on one thread per chunk: `check` must then be safe to call from
 // several threads at once (the default check is).
-ValidationRun ValidateAbaLines(AbaLines lines, char formatCode, const AccountCheck& check = CheckAccountDigits,
+ValidationRun ValidateAbaLines(AbaLines lines, char formatCode,
+                               const AccountCheck& check = CheckAccountDigits,
                                ProgressSink* progress = nullptr);
 
 // A file that could not be validated at all: the message box the user sees.
@@ -51,9 +52,10 @@ struct ValidationOutcome {
 };
 
 // Reads and validates the file at `path`. Without a progress sink a large
-// file is split and validated on up to `threads` threads.
-ValidationOutcome ValidateAbaFile(const std::string& path, char formatCode,
-                                  const AccountCheck& check = CheckAccountDigits, ProgressSink* progress = nullptr,
-                                  unsigned threads = 1);
+// file is split and validated on up to `threads` threads. Running out of
+// memory on the way is reported as a file that cannot be read.
+ValidationOutcome ValidateAbaFile(std::string_view path, char formatCode,
+                                  const AccountCheck& check = CheckAccountDigits,
+                                  ProgressSink* progress = nullptr, unsigned threads = 1);
 
 }  // namespace billpay

@@ -22,22 +22,36 @@ namespace {
 // columns) is written whole and moves every later field to the right.
 class FixedRecord {
 public:
+    explicit FixedRecord(std::string& record) : record_(record) {}
+
     FixedRecord& Field(int first, int last, std::string_view text) {
         const int width = Place(first, last);
-        record_ += PadRightSpaces(text, width);
+        const int taken = static_cast<int>(text.size()) < width ? static_cast<int>(text.size()) : width;
+        // One copy of text and blanks together: the field through a blank
+        // run of its own width keeps the copies few and short.
+        AppendPadded(record_, text.substr(0, static_cast<std::size_t>(taken)), width);
+        return *this;
+    }
+    // A field that `write` appends to the record, then cut or blank-filled to its columns.
+    template <typename Write>
+    FixedRecord& FieldWith(int first, int last, Write&& write) {
+        const auto width = static_cast<std::size_t>(Place(first, last));
+        const std::size_t at = record_.size();
+        write(record_);
+        const std::size_t written = record_.size() - at;
+        if (written > width) {
+            record_.resize(at + width);
+        } else {
+            record_.append(billpay::Blanks(static_cast<int>(width - written)));
+        }
         return *this;
     }
     FixedRecord& Blanks(int first, int last) { return Field(first, last, ""); }
     FixedRecord& Growing(int first, int last, std::string_view text) {
         const int width = Place(first, last);
-        if (static_cast<int>(text.size()) > width) {
-            record_ += text;
-        } else {
-            record_ += PadRightSpaces(text, width);
-        }
+        AppendPadded(record_, text, width);
         return *this;
     }
-    std::string Text() && { return std::move(record_); }
 
 private:
     // The width of the columns; the columns must follow the previous field.
@@ -47,23 +61,19 @@ private:
         return last - first + 1;
     }
 
-    std::string record_;
+    std::string& record_;
     int next_ = 1;
 };
 
-// Gateway records (H) end with "0" in column 160; Fastnet records end blank.
-FixedRecord& EndOfRecord(FixedRecord& record, int first, char code) {
-    if (code == 'H') return record.Blanks(first, 159).Field(160, 160, "0");
-    return record.Blanks(first, 160);
-}
+// Gateway records end with "0" in column 160; Fastnet records end blank.
+enum class RecordEnd { Blank, Zero };
 
-// A field of the EPW file: trimmed, in double quotes. The cleaned texts hold
-// no quote or comma, so nothing needs escaping.
-std::string Quoted(std::string_view text) {
-    std::string quoted = "\"";
-    quoted += Trim(text);
-    quoted += '"';
-    return quoted;
+void EndOfRecord(FixedRecord& record, int first, RecordEnd end) {
+    if (end == RecordEnd::Zero) {
+        record.Blanks(first, 159).Field(160, 160, "0");
+    } else {
+        record.Blanks(first, 160);
+    }
 }
 
 // The debit account and batch number as one 15-character text: bank, branch,
@@ -76,12 +86,10 @@ std::string DebitAccountAndBatch(TBankFile& bf) {
     return text;
 }
 
-}  // namespace
-
 // The file header: the debit account with the batch number, the pay date and
 // the remitter.
-std::string FixedWidthHeader(TBankFile& bf) {
-    FixedRecord record;
+void FixedWidthHeader(TBankFile& bf, std::string& out, RecordEnd end) {
+    FixedRecord record(out);
     record.Field(1, 2, "12")
         .Field(3, 4, bf.GetDebitBank())
         .Field(5, 8, PadLeftZeros(bf.GetDebitBranch(), 4))
@@ -91,75 +99,94 @@ std::string FixedWidthHeader(TBankFile& bf) {
         .Field(19, 24, bf.GetPayDate("ddmmyy"))
         .Blanks(25, 31)
         .Field(32, 51, bf.GetRemitterName());
-    return std::move(EndOfRecord(record, 52, bf.FormatCode)).Text();
+    EndOfRecord(record, 52, end);
 }
 
 // One payment: the payee's account, the amount in cents, the payee's name and
 // statement fields, the remitter, and the payer's statement fields.
-std::string FixedWidthDetail(TBankFile& bf) {
-    // Only Fastnet Business carries the payer's fields, as entered.
-    const bool payerFields = bf.FormatCode == 'S';
+void FixedWidthDetail(TBankFile& bf, std::string& out, RecordEnd end) {
+    // The payer's fields, as entered, where the format offers them (Fastnet Business).
+    const bool payerFields = bf.Profile()->page->payerFields;
     const auto payer = [payerFields](const std::string& field) {
         return payerFields ? field : std::string();
     };
-    FixedRecord record;
+    FixedRecord record(out);
     record.Field(1, 2, bf.GetDetailRecordType())
-        .Field(3, 18, bf.GetAccountNumber(bf.GetCreditAccount()))
+        .FieldWith(3, 18, [&bf](std::string& out) { bf.GetAccountNumber(bf.CreditAccountDigits(), out); })
         .Field(19, 21, bf.GetTransactionCode())
         .Growing(22, 31, bf.GetAmount())
-        .Field(32, 51, bf.GetAccountTitle())
+        .FieldWith(32, 51, [&bf](std::string& out) { bf.GetAccountTitle(out); })
         .Blanks(52, 63)
         .Field(64, 75, bf.GetPayeeField("PayeeCode"))
         .Field(76, 87, bf.GetPayeeField("PayeeReference"))
         .Field(88, 99, bf.GetPayeeField("PayeeParticulars"))
         .Blanks(100, 100)
-        .Field(101, 120, bf.GetRemitterName())
+        .FieldWith(101, 120, [&bf](std::string& out) { bf.GetRemitterName(out); })
         .Field(121, 132, payer(bf.PayerCode))
         .Field(133, 144, payer(bf.PayerReference))
         .Field(145, 156, payer(bf.PayerParticulars));
-    return std::move(EndOfRecord(record, 157, bf.FormatCode)).Text();
+    EndOfRecord(record, 157, end);
 }
 
 // The file trailer: the hash total of the payees' branch and customer numbers
 // and the batch total in cents.
-std::string FixedWidthTrailer(TBankFile& bf) {
-    FixedRecord record;
+void FixedWidthTrailer(TBankFile& bf, std::string& out, RecordEnd end) {
+    FixedRecord record(out);
     record.Field(1, 4, "1399")
         .Field(5, 15, bf.GetHashTotal(11))
         .Blanks(16, 21)
         .Growing(22, 31, bf.GetBatchTotal(10));
-    return std::move(EndOfRecord(record, 32, bf.FormatCode)).Text();
+    EndOfRecord(record, 32, end);
+}
+
+}  // namespace
+
+void FastnetHeader(TBankFile& bf, std::string& record) {
+    FixedWidthHeader(bf, record, RecordEnd::Blank);
+}
+void FastnetDetail(TBankFile& bf, std::string& record) {
+    FixedWidthDetail(bf, record, RecordEnd::Blank);
+}
+void FastnetTrailer(TBankFile& bf, std::string& record) {
+    FixedWidthTrailer(bf, record, RecordEnd::Blank);
+}
+void GatewayHeader(TBankFile& bf, std::string& record) {
+    FixedWidthHeader(bf, record, RecordEnd::Zero);
+}
+void GatewayDetail(TBankFile& bf, std::string& record) {
+    FixedWidthDetail(bf, record, RecordEnd::Zero);
+}
+void GatewayTrailer(TBankFile& bf, std::string& record) {
+    FixedWidthTrailer(bf, record, RecordEnd::Zero);
 }
 
 // The EPW header, built after the counting pass: the debit account with the
 // batch number, the pay date, the remitter and the batch's hash total, total
 // and number of payments.
-std::string EpwCsvHeader(TBankFile& bf) {
-    DelimitedLine line;
+void EpwCsvHeader(TBankFile& bf, std::string& record) {
+    DelimitedLine line(record);
     line << "12";
     line << DebitAccountAndBatch(bf);
     line << bf.GetPayDate("ddmmyy");
-    line << Quoted(bf.GetRemitterName());
-    line << Quoted(bf.GetHashTotal(11));
+    line.Quoted(bf.GetRemitterName());
+    line.Quoted(bf.GetHashTotal(11));
     line << bf.GetBatchTotal(-1);
     line << std::to_string(bf.WrittenCount);
-    return std::move(line).Text();
 }
 
 // One EPW payment: the payee's dashed account, the amount in dollars, the
 // payee's name and statement fields, then four unused fields.
-std::string EpwCsvDetail(TBankFile& bf) {
-    DelimitedLine line;
-    line << bf.GetAccountNumber(bf.GetCreditAccount());
+void EpwCsvDetail(TBankFile& bf, std::string& record) {
+    DelimitedLine line(record);
+    bf.GetAccountNumber(bf.CreditAccountDigits(), line.Next());
     line << bf.GetTransactionCode();
-    line << bf.GetAmount();
-    line << Quoted(bf.GetAccountTitle());
-    line << Quoted("");
-    line << Quoted(bf.GetPayeeField("PayeeCode"));
-    line << Quoted(bf.GetPayeeField("PayeeReference"));
-    line << Quoted(bf.GetPayeeField("PayeeParticulars"));
-    for (int i = 0; i < 4; ++i) line << Quoted("");
-    return std::move(line).Text();
+    bf.GetAmount(line.Next());
+    line.QuotedWith([&bf](std::string& out) { bf.GetAccountTitle(out); });
+    line.Quoted("");
+    line.QuotedWith([&bf](std::string& out) { bf.GetPayeeField("PayeeCode", out); });
+    line.QuotedWith([&bf](std::string& out) { bf.GetPayeeField("PayeeReference", out); });
+    line.QuotedWith([&bf](std::string& out) { bf.GetPayeeField("PayeeParticulars", out); });
+    for (int i = 0; i < 4; ++i) line.Quoted("");
 }
 
 }  // namespace billpay::asb

@@ -1,8 +1,8 @@
 // BNZ PC Diskette (B): fixed-width records, a 20-character header and trailer
 // around 160-character details. BNZ PC Banking (D) and Kiwibank Batch Upload
 // (Z): one comma-separated layout; nothing is quoted, so every text field is
-// cleaned (or, for D's other party particulars, stripped of commas) before it
-// is written.
+// cleaned before it is written (D's other party particulars come in without
+// their commas, as every option text of a comma-separated format does).
 
 #include <string>
 #include <string_view>
@@ -15,36 +15,22 @@
 
 namespace billpay::bnz {
 
-namespace {
-
-// D's other party particulars: written as entered and trimmed, but a comma
-// would add a field to the line, so commas are dropped.
-std::string OtherPartyParticulars(std::string_view entered) {
-    std::string text;
-    for (const char c : Trim(entered)) {
-        if (c != ',') text += c;
-    }
-    return Trim(text);
-}
-
-}  // namespace
-
 // ---- B: BNZ PC Diskette
 
-std::string PcDisketteHeader(TBankFile& bf) {
-    return Join({
+void PcDisketteHeader(TBankFile& bf, std::string& record) {
+    Append(record) << Fields{
         "B0",
         bf.GetPayDate("ddmmyy"),
         bf.GetHeaderBatchNo(),
         bf.GetDateCheckSum(bf.GetPayDate("yymmdd")),
         Blanks(5),
-    });
+    };
 }
 
-std::string PcDisketteDetail(TBankFile& bf) {
-    return Join({
+void PcDisketteDetail(TBankFile& bf, std::string& record) {
+    Append(record) << Fields{
         bf.GetDetailRecordType(),
-        bf.GetAccountNumber(bf.GetCreditAccount()),
+        bf.GetAccountNumber(bf.CreditAccountDigits()),
         Blanks(6),
         bf.GetAmount(),
         Blanks(4),
@@ -60,23 +46,23 @@ std::string PcDisketteDetail(TBankFile& bf) {
         "N",
         bf.GetTodaysDate("ddmmyyyy"),
         Blanks(5),
-    });
+    };
 }
 
-std::string PcDisketteTrailer(TBankFile& bf) {
-    return Join({
+void PcDisketteTrailer(TBankFile& bf, std::string& record) {
+    Append(record) << Fields{
         "B0",
         bf.GetDetailCount(3),
         bf.GetBatchTotal(11),
         // Zero-filled: a hash total of more than four digits keeps its leftmost four.
         PadLeftZeros(bf.HashTotal, 4),
-    });
+    };
 }
 
 // ---- D and Z: BNZ PC Banking, Kiwibank Batch Upload
 
-std::string CommaSeparatedHeader(TBankFile& bf) {
-    DelimitedLine line;
+void CommaSeparatedHeader(TBankFile& bf, std::string& record) {
+    DelimitedLine line(record);
     line << "1";
     line.Empty(3);
     line << bf.DebitAccount;
@@ -84,17 +70,15 @@ std::string CommaSeparatedHeader(TBankFile& bf) {
     line << bf.GetPayDate("yymmdd");
     line << bf.GetTodaysDate("yymmdd");
     line << "";
-    return std::move(line).Text();
 }
 
-std::string CommaSeparatedDetail(TBankFile& bf) {
-    DelimitedLine line;
+void CommaSeparatedDetail(TBankFile& bf, std::string& record) {
+    DelimitedLine line(record);
     AppendPaymentFields(line, bf);
     line << "";
-    // Kiwibank's layout has no other party particulars.
-    line << (bf.FormatCode == 'D' ? OtherPartyParticulars(bf.PreformatRef) : std::string());
+    // The other party particulars, trimmed, where the format offers them (Kiwibank does not).
+    line << (bf.Profile()->page->preformatMaxLength > 0 ? Trim(bf.PreformatRef) : std::string());
     line << "";
-    return std::move(line).Text();
 }
 
 }  // namespace billpay::bnz

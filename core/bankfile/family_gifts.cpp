@@ -15,32 +15,33 @@ namespace billpay::gifts {
 
 namespace {
 
-// GIFTS writes its dates with two-digit years, Direct Online with four.
-std::string_view DatePattern(char code) {
-    return code == 'K' ? "yyyymmdd" : "yymmdd";
-}
-
-}  // namespace
-
 // The batch header: the pay date and the day the file was made.
-std::string BatchHeader(TBankFile& bf) {
-    const std::string_view pattern = DatePattern(bf.FormatCode);
-    DelimitedLine line;
+void BatchHeader(TBankFile& bf, std::string& record, std::string_view pattern) {
+    DelimitedLine line(record);
     line << "1";
     line.Empty(5);
     line << bf.GetPayDate(pattern);
     line << bf.GetTodaysDate(pattern);
     line << "";
-    return std::move(line).Text();
+}
+
+}  // namespace
+
+// GIFTS writes its dates with two-digit years, Direct Online with four.
+void GiftsHeader(TBankFile& bf, std::string& record) {
+    BatchHeader(bf, record, "yymmdd");
+}
+
+void DirectOnlineHeader(TBankFile& bf, std::string& record) {
+    BatchHeader(bf, record, "yyyymmdd");
 }
 
 // One payment: the payee's account, the amount in cents, the payee's name and
 // statement fields and the remitter.
-std::string PaymentDetail(TBankFile& bf) {
-    DelimitedLine line;
+void PaymentDetail(TBankFile& bf, std::string& record) {
+    DelimitedLine line(record);
     AppendPaymentFields(line, bf);
     line.Empty(3);
-    return std::move(line).Text();
 }
 
 }  // namespace billpay::gifts

@@ -1,5 +1,6 @@
 #include "bankfile/record_building.h"
 
+#include <array>
 #include <cstddef>
 
 #include "bankfile/bank_file.h"
@@ -7,17 +8,40 @@
 
 namespace billpay {
 
-std::string Blanks(int count) {
-    return count > 0 ? std::string(static_cast<std::size_t>(count), ' ') : std::string();
+namespace {
+
+constexpr std::array<char, kMaxBlanks> MakeBlanks() {
+    std::array<char, kMaxBlanks> blanks{};
+    for (char& c : blanks) c = ' ';
+    return blanks;
 }
 
-std::string Join(std::initializer_list<std::string> fields) {
-    std::size_t length = 0;
-    for (const std::string& field : fields) length += field.size();
-    std::string record;
-    record.reserve(length);
-    for (const std::string& field : fields) record += field;
-    return record;
+constexpr std::array<char, kMaxBlanks> kBlanks = MakeBlanks();
+
+}  // namespace
+
+std::string_view Blanks(int count) {
+    if (count <= 0) return {};
+    return std::string_view(kBlanks.data(),
+                            static_cast<std::size_t>(count < kMaxBlanks ? count : kMaxBlanks));
+}
+
+void AppendPadded(std::string& record, std::string_view text, int width) {
+    const std::size_t at = record.size();
+    const std::size_t size =
+        text.size() < static_cast<std::size_t>(width) ? static_cast<std::size_t>(width) : text.size();
+    // Room first, then the characters one by one: fields are short, and a
+    // block copy costs more to start than such a field takes to copy.
+    record.resize(at + size, ' ');
+    char* to = record.data() + at;
+    for (const char c : text) *to++ = c;
+}
+
+void FieldAppender::operator<<(Fields fields) const {
+    std::size_t length = record_.size();
+    for (const std::string_view field : fields) length += field.size();
+    record_.reserve(length);
+    for (const std::string_view field : fields) record_ += field;
 }
 
 DelimitedLine& DelimitedLine::operator<<(std::string_view field) {
@@ -27,8 +51,29 @@ DelimitedLine& DelimitedLine::operator<<(std::string_view field) {
     return *this;
 }
 
+std::string& DelimitedLine::Next() {
+    if (!first_) line_ += delimiter_;
+    first_ = false;
+    return line_;
+}
+
+void DelimitedLine::TrimFrom(std::size_t start) {
+    const std::string_view field = TrimView(std::string_view(line_).substr(start));
+    const auto begin = static_cast<std::size_t>(field.data() - line_.data());
+    if (begin > start) line_.erase(start, begin - start);
+    line_.resize(start + field.size());
+}
+
+DelimitedLine& DelimitedLine::Quoted(std::string_view field) {
+    Next().append(1, '"').append(TrimView(field)).append(1, '"');
+    return *this;
+}
+
 DelimitedLine& DelimitedLine::Empty(int count) {
-    for (int i = 0; i < count; ++i) *this << "";
+    if (count <= 0) return *this;
+    // As `count` times an empty field: a delimiter before each but a first field.
+    line_.append(static_cast<std::size_t>(first_ ? count - 1 : count), delimiter_);
+    first_ = false;
     return *this;
 }
 
@@ -37,22 +82,18 @@ std::string CheckedField(std::string text, int width, std::string_view fieldName
     return text;
 }
 
-std::string NoRecord(TBankFile&) {
-    return "";
-}
+void NoRecord(TBankFile&, std::string&) {}
 
 // The trailer that BNZ PC Banking, Kiwibank, GIFTS and Direct Online share:
 // "3", the total in whole cents without leading zeros ("########0.00" without
 // its "."), the number of payments and the hash total. A field the bank's
 // system cannot take stops the conversion.
-std::string CheckedBatchTrailer(TBankFile& bf) {
-    DelimitedLine line;
+void CheckedBatchTrailer(TBankFile& bf, std::string& record) {
+    DelimitedLine line(record);
     line << "3";
     line << CheckedField(RemoveFirstChar(bf.GetBatchTotal(-1), "."), 12, " Footer: BatchTotal ", bf);
     line << CheckedField(std::to_string(bf.WrittenCount), 5, " Footer: Transaction Count ", bf);
-    bf.HashTotal = bf.GetHashTotal(11);
-    line << CheckedField(bf.HashTotal, 11, " Footer: hashTotal ", bf);
-    return std::move(line).Text();
+    line << CheckedField(bf.GetHashTotal(11), 11, " Footer: hashTotal ", bf);
 }
 
 // The first ten fields of the comma-separated payment lines of D, Z, G and K:
@@ -60,15 +101,15 @@ std::string CheckedBatchTrailer(TBankFile& bf) {
 // and statement fields, and the remitter, each produced in column order.
 void AppendPaymentFields(DelimitedLine& line, TBankFile& bf) {
     line << bf.GetDetailRecordType();
-    line << bf.GetAccountNumber(bf.GetCreditAccount());
+    line << bf.GetAccountNumber(bf.CreditAccountDigits());
     line << bf.GetTransactionCode();
     line << bf.GetAmount();
-    line << Trim(bf.GetAccountTitle());
-    line << Trim(bf.GetPayeeField("PayeeReference"));
-    line << Trim(bf.GetPayeeField("PayeeCode"));
+    line << TrimView(bf.GetAccountTitle());
+    line << TrimView(bf.GetPayeeField("PayeeReference"));
+    line << TrimView(bf.GetPayeeField("PayeeCode"));
     line << "";
-    line << Trim(bf.GetPayeeField("PayeeParticulars"));
-    line << Trim(bf.GetRemitterName());
+    line << TrimView(bf.GetPayeeField("PayeeParticulars"));
+    line << TrimView(bf.GetRemitterName());
 }
 
 }  // namespace billpay

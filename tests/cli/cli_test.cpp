@@ -7,9 +7,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -52,11 +54,17 @@ protected:
     // `stdoutTo` says (">/dev/full", ">&-"), and at most `memoryKiB` of
     // address space when that is not 0.
     Result Run(const std::string& arguments, const std::string& stdoutTo = "", long memoryKiB = 0) {
+        return RunShell(memoryKiB > 0 ? "ulimit -v " + std::to_string(memoryKiB) + " &&" : "", arguments,
+                        stdoutTo, "");
+    }
+
+    // The same with shell text before and after the command.
+    Result RunShell(const std::string& before, const std::string& arguments, const std::string& stdoutTo,
+                    const std::string& after) {
         const fs::path out = dir_ / "stdout", err = dir_ / "stderr";
-        std::string command = std::string(BILLPAY_CLI) + " " + arguments + " " +
-                              (stdoutTo.empty() ? ">" + out.string() : stdoutTo) + " 2>" + err.string() +
-                              " </dev/null";
-        if (memoryKiB > 0) command = "ulimit -v " + std::to_string(memoryKiB) + " && " + command;
+        const std::string command = before + " " + std::string(BILLPAY_CLI) + " " + arguments + " " +
+                                    (stdoutTo.empty() ? ">" + out.string() : stdoutTo) + " 2>" +
+                                    err.string() + " </dev/null" + after;
         fs::remove(out);
         const int raw = std::system(command.c_str());
         Result r;
@@ -247,6 +255,25 @@ TEST_F(Cli, ConvertUsageErrors) {
         {"convert --format S --payer-code 1234567890123" + file, "--payer-code is longer than 12 characters"},
         {"convert --format A --now yesterday" + file, "--now takes YYYY-MM-DDTHH:MM:SS[.cc]"},
         {"convert --format A --debit-account 12x" + file, "--debit-account takes digits"},
+        // A debit account given passes the check validation gives the file's own.
+        {"convert --format A --debit-account ''" + file,
+         "--debit-account is refused for format A (ASB Fastnet Office): Account Number length incorrect - "},
+        {"convert --format A --debit-account -" + file, "Account Number length incorrect - "},
+        {"convert --format A --debit-account 1" + file, "Account Number length incorrect - 1"},
+        {"convert --format A --debit-account 123456789012345678901234567890" + file,
+         "Account Number length incorrect - 123456789012345678901234567890"},
+        {"convert --format A --debit-account 12-3113-0123458-00" + file,
+         "Account Number invalid - 123113012345800"},
+        {"convert --format E --preformat P --debit-account 12345678901" + file,
+         "Account Number invalid - 12345678901"},
+        {"convert --format X --debit-account 12345678901" + file, "Account Number invalid - 12345678901"},
+        // A control character in any option is refused, naming the option.
+        {"convert --format D --preformat \"$(printf 'Pay\\tDec')\"" + file,
+         "--preformat must not contain a control character"},
+        {"convert --format B --batch \"$(printf '1\\r')\"" + file,
+         "--batch must not contain a control character"},
+        {"convert --format S --payer-code \"$(printf '\\177')\"" + file,
+         "--payer-code must not contain a control character"},
         {"convert --format A --batch", "--batch needs a value"},
         {"convert" + file, "needs --format"},
     };
@@ -258,6 +285,22 @@ TEST_F(Cli, ConvertUsageErrors) {
     }
     // A macron counts as one character: folded, "Tāmaki" is six.
     EXPECT_EQ(Run("convert --format D --preformat 'Tāmaki Tāmak'" + file).status, 0);
+}
+
+TEST_F(Cli, ConvertTakesADebitAccountWrittenWithHyphens) {
+    // The file's own debit account, given as the user writes it, gives the same file.
+    const Result r = Run("convert --format A --now 2026-12-10T09:30:00 --debit-account 12-3113-0123457-00 " +
+                         Sample().string());
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, ReadFile(fs::path(BILLPAY_GOLDEN) / "A" / "expected.txt"));
+}
+
+TEST_F(Cli, CommaInAnOptionOfACommaSeparatedFormatAddsNoField) {
+    const Result r = Run("convert --format J --now 2026-12-10T09:30:00 --batch 1, " + Sample().string());
+    EXPECT_EQ(r.status, 0) << r.err;
+    const std::string header = r.out.substr(0, r.out.find('\r'));
+    EXPECT_EQ(header.rfind("12,123113012345701,", 0), 0u) << header;
+    EXPECT_EQ(std::count(header.begin(), header.end(), ','), 6) << header;
 }
 
 TEST_F(Cli, ConvertRefusesAFileWithProblems) {
@@ -279,14 +322,17 @@ TEST_F(Cli, OutputIsReplacedWholeOrNotAtAll) {
     WriteFile(target, "previous\r\n");
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 
-    // A failed conversion leaves the previous file as it was.
-    Result r = Run("convert --format X --debit-account 12345678901 " +
-                   (fs::path(BILLPAY_GOLDEN) / "input-hsbc.aba").string() + " -o " + target.string());
+    // A failed conversion leaves the previous file as it was: HSBC Batch
+    // Payments takes at most 300 payments.
+    billpay::testing::AbaGeneratorOptions tooMany;
+    tooMany.details = 301;
+    tooMany.debitAccount = "123456789012";
+    WriteFile(dir_ / "many.aba", billpay::testing::GenerateAbaFile(tooMany));
+    Result r = Run("convert --format X " + (dir_ / "many.aba").string() + " -o " + target.string());
+    fs::remove(dir_ / "many.aba");
     EXPECT_EQ(r.status, 3);
-    EXPECT_NE(
-        r.err.find("Could not convert ABA file\nThe Debit Account Number is not a valid HSBC bank account "
-                   "number."),
-        std::string::npos)
+    EXPECT_NE(r.err.find("Could not convert ABA file\nThe number of detail records being generated exceeds"),
+              std::string::npos)
         << r.err;
     EXPECT_EQ(ReadFile(target), "previous\r\n");
 
@@ -445,6 +491,129 @@ TEST_F(Cli, NotEnoughMemoryToReadTheAbaFile) {
             << command << "\n"
             << r.err;
         EXPECT_EQ(r.out, "") << command;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Where the bank file goes, and what becomes of it and of what was there.
+TEST_F(Cli, OutputTargets) {
+    const bool root = ::geteuid() == 0;
+    billpay::testing::AbaGeneratorOptions generated;
+    generated.details = 200;  // a bank file of several kilobytes
+    const fs::path input = dir_ / "in" / "many.aba";
+    fs::create_directories(input.parent_path());
+    WriteFile(input, billpay::testing::GenerateAbaFile(generated));
+    const std::string convert = "convert --format A --now 2026-12-10T09:30:00 " + input.string();
+    const fs::path reference = dir_ / "in" / "reference.txt";
+    ASSERT_EQ(Run(convert + " -o " + reference.string()).status, 0);
+    const std::string expected = ReadFile(reference);
+    ASSERT_GT(expected.size(), 4096u);
+
+    const fs::path out = dir_ / "out";
+    struct Case {
+        const char* name;
+        std::function<std::string()> setUp;  // prepares out/ and gives the command's tail
+        int status;
+        std::string message;                                 // on standard error
+        std::function<void()> check;                         // what the files hold afterwards
+        std::string before = {}, stdoutTo = {}, after = {};  // shell around the command
+    };
+    auto previous = [&](const fs::path& path) {
+        WriteFile(path, "previous\r\n");
+        return path;
+    };
+    auto holds = [&](const fs::path& path, const std::string& text) {
+        return [=] { EXPECT_EQ(ReadFile(path), text) << path; };
+    };
+    const Case cases[] = {
+        {"full device", [] { return std::string(" -o /dev/full"); }, 4, "No space left on device", [] {}},
+        // The temporary file stopped by the file size limit is removed, and
+        // the limit fails the write instead of killing the program.
+        {"file size limit", [&] { return " -o " + previous(out / "bank.txt").string(); }, 4, "File too large",
+         holds(out / "bank.txt", "previous\r\n"), "ulimit -f 4;"},
+        {"missing folder", [&] { return " -o " + (out / "no" / "bank.txt").string(); }, 4,
+         "No such file or directory", [&] { EXPECT_FALSE(fs::exists(out / "no")); }},
+        {"folder", [&] { return " -o " + out.string(); }, 4, "Is a directory", [] {}},
+        {"symbolic link",
+         [&] {
+             fs::create_symlink(previous(out / "bank.txt"), out / "link.txt");
+             return " -o " + (out / "link.txt").string();
+         },
+         0, "",
+         [&] {
+             EXPECT_TRUE(fs::is_symlink(out / "link.txt"));
+             EXPECT_EQ(ReadFile(out / "bank.txt"), expected);
+         }},
+        {"dangling link",
+         [&] {
+             fs::create_symlink("made.txt", out / "link.txt");
+             return " -o " + (out / "link.txt").string();
+         },
+         0, "",
+         [&] {
+             EXPECT_TRUE(fs::is_symlink(out / "link.txt"));
+             EXPECT_EQ(ReadFile(out / "made.txt"), expected);
+         }},
+        // The name written gets the new file; the other name of the old one keeps it.
+        {"hard link",
+         [&] {
+             fs::create_hard_link(previous(out / "bank.txt"), out / "other.txt");
+             return " -o " + (out / "bank.txt").string();
+         },
+         0, "",
+         [&] {
+             EXPECT_EQ(ReadFile(out / "bank.txt"), expected);
+             EXPECT_EQ(ReadFile(out / "other.txt"), "previous\r\n");
+         }},
+        // Refused as cp would refuse it, for a user who may not write the
+        // file; root may write any file, so for root it is replaced.
+        {"write-protected file",
+         [&] {
+             fs::permissions(previous(out / "bank.txt"), fs::perms::owner_read | fs::perms::group_read);
+             return " -o " + (out / "bank.txt").string();
+         },
+         root ? 0 : 4, root ? "" : "Permission denied",
+         holds(out / "bank.txt", root ? expected : "previous\r\n")},
+        {"FIFO with a reader",
+         [&] {
+             ::mkfifo((out / "fifo").c_str(), 0600);
+             return " -o " + (out / "fifo").string();
+         },
+         0, "", holds(dir_ / "in" / "received.txt", expected),
+         "cat " + (out / "fifo").string() + " >" + (dir_ / "in" / "received.txt").string() + " &", "",
+         "; status=$?; wait; exit $status"},
+        {"empty file name", [] { return std::string(" -o ''"); }, 64, "-o needs a file name", [] {}},
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(out);
+        fs::create_directories(out);
+        const std::string tail = c.setUp();
+        const Result r = RunShell(c.before, convert + tail, c.stdoutTo, c.after);
+        EXPECT_EQ(r.status, c.status) << c.name << "\n" << r.err;
+        if (c.status == 0) {
+            EXPECT_EQ(r.err, "") << c.name;
+        }
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.name << "\n" << r.err;
+        c.check();
+        for (const auto& e : fs::recursive_directory_iterator(dir_))
+            EXPECT_EQ(e.path().filename().string().rfind(".billpay-", 0), std::string::npos) << c.name;
+    }
+
+    // A file in a folder the user may not write into is refused, the old
+    // file kept. Root may write into any folder, so the case needs a user.
+    if (!root) {
+        const fs::path locked = dir_ / "locked";
+        fs::create_directories(locked);
+        WriteFile(locked / "bank.txt", "previous\r\n");
+        fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+        const Result r = Run(convert + " -o " + (locked / "bank.txt").string());
+        fs::permissions(locked, fs::perms::owner_all);
+        EXPECT_EQ(r.status, 4);
+        EXPECT_NE(r.err.find("Permission denied"), std::string::npos) << r.err;
+        EXPECT_EQ(ReadFile(locked / "bank.txt"), "previous\r\n");
     }
 }
 

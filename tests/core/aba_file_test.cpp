@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <unistd.h>
+#include <ostream>
 
 #include <filesystem>
 #include <fstream>
@@ -48,27 +48,43 @@ std::string Utf16(std::string_view ascii, bool bigEndian) {
 
 struct FileCase {
     const char* name;
-    std::function<std::string()> bytes;        // the file's contents; unset: the path is not a file
-    std::string caption;                       // the message box caption, or empty
-    std::string text;                          // its text
-    std::vector<std::string> memo;             // else the results, exactly
+    std::function<std::string()> bytes;  // the file's contents; unset: the path is not a file
+    std::string caption;                 // the message box caption, or empty
+    std::string text;                    // its text
+    std::vector<std::string> memo;       // else the results, exactly
 };
 
 // Test names and failure messages show the case by its name.
-void PrintTo(const FileCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FileCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 // Each case makes its bytes inside the test, so that listing the tests costs nothing.
 std::vector<FileCase> Cases() {
     return {
-        {"Missing", nullptr, "Error Opening ABA File", "Cannot open ABA file.\r\rError: No such file or directory", {}},
+        {"Missing",
+         nullptr,
+         "Error Opening ABA File",
+         "Cannot open ABA file.\r\rError: No such file or directory",
+         {}},
         {"Empty", [] { return std::string(); }, "No Data To Process", "The specified ABA file is empty!", {}},
-        {"OnlyBlankLines", [] { return std::string(" \r\n\r\n\t\n"); }, "", "", {"Header record missing",
-                                                                             "Trailer record missing"}},
+        {"OnlyBlankLines",
+         [] { return std::string(" \r\n\r\n\t\n"); },
+         "",
+         "",
+         {"Header record missing", "Trailer record missing"}},
         {"CrLf", [] { return Records("\r\n"); }, "", "", kClean},
         {"LfOnly", [] { return Records("\n"); }, "", "", kClean},
         {"CrOnly", [] { return Records("\r"); }, "", "", kClean},
-        {"NoFinalLineEnd", [] { std::string t = Records("\n"); t.pop_back(); return t; }, "", "", kClean},
-        {"Utf8ByteOrderMark", [] { return std::string("\xEF\xBB\xBF").append(Records("\r\n")); }, "", "", kClean},
+        {"NoFinalLineEnd",
+         [] {
+             std::string t = Records("\n");
+             t.pop_back();
+             return t;
+         },
+         "", "", kClean},
+        {"Utf8ByteOrderMark", [] { return std::string("\xEF\xBB\xBF").append(Records("\r\n")); }, "", "",
+         kClean},
         {"Utf16LittleEndian", [] { return Utf16(Records("\r\n"), false); }, "", "", kClean},
         {"Utf16BigEndian", [] { return Utf16(Records("\r\n"), true); }, "", "", kClean},
         // A macron takes two bytes in UTF-8 but is one character: the line is still 120 long.
@@ -79,11 +95,13 @@ std::vector<FileCase> Cases() {
              return t;
          },
          "", "", kClean},
-        {"Windows1252", [] {
+        {"Windows1252",
+         [] {
              std::string t = Records("\r\n", "RENE");
              t[t.find("RENE") + 3] = '\xC9';
              return t;
-         }, "", "", kClean},
+         },
+         "", "", kClean},
         {"NulBytes",
          [] {
              std::string t = Records("\r\n", "J SMITH");
@@ -97,8 +115,21 @@ std::vector<FileCase> Cases() {
              for (int i = 0; i < 5000; ++i) t += static_cast<char>((i * 7919) % 256);
              return t;
          },
-         "", "", {}},
-        {"TenMegabyteLine", [] { return std::string(10 * 1024 * 1024, '1'); }, "", "",
+         "",
+         "",
+         {}},
+        // Mostly blank lines: the text is copied down to its records, which must read the same.
+        {"MegabytesOfBlankLines",
+         [] {
+             std::string t = Records("\r\n");
+             t.insert(122, std::string(3 << 20, ' ') + "\r\n\n\n");
+             return t;
+         },
+         "", "", kClean},
+        {"TenMegabyteLine",
+         [] { return std::string(10 * 1024 * 1024, '1'); },
+         "",
+         "",
          {"Line    1 - Record length incorrect (10485760) - record not processed", "Header record missing",
           "Trailer record missing"}},
         {"Lines119And121",
@@ -107,7 +138,8 @@ std::vector<FileCase> Cases() {
              t.insert(0, std::string(119, '0') + "\r\n" + std::string(121, '0') + "\r\n");
              return t;
          },
-         "", "",
+         "",
+         "",
          {"Line    1 - Record length incorrect (119) - record not processed",
           "Line    2 - Record length incorrect (121) - record not processed",
           "Line    3 - (HDR) Header record is not the first record"}},
@@ -129,14 +161,14 @@ TEST_P(AbaFileRead, GivesAClearAnswer) {
         ASSERT_TRUE(outcome.problem.has_value());
         EXPECT_EQ(outcome.problem->caption, c.caption);
         EXPECT_EQ(outcome.problem->text, c.text);
-        EXPECT_TRUE(outcome.run.memo.empty());
+        EXPECT_TRUE(outcome.run.Memo().empty());
         return;
     }
     ASSERT_FALSE(outcome.problem.has_value()) << outcome.problem->text;
     if (c.memo.empty()) {
         EXPECT_FALSE(outcome.run.Validated());  // garbage: some results, no crash
     } else {
-        EXPECT_EQ(outcome.run.memo, c.memo);
+        EXPECT_EQ(outcome.run.Memo(), c.memo);
     }
 }
 
@@ -158,6 +190,28 @@ TEST(AbaFileReadErrors, FolderAndOversizedFile) {
     EXPECT_EQ(oversized.problem->caption, "Error Opening ABA File");
     EXPECT_EQ(oversized.problem->text,
               "Cannot open ABA file.\r\rError: The file is larger than 512 MiB and cannot be an ABA file.");
+}
+
+// More non-blank lines than an ABA file can hold: refused at reading, before
+// a problem is listed for each of them. Blank lines do not count.
+TEST(AbaFileReadErrors, MoreLinesThanAnAbaFileHolds) {
+    const fs::path path = fs::temp_directory_path() / ("billpay-lines-" + std::to_string(::getpid()));
+    std::string text;
+    for (std::size_t i = 0; i < kMaxAbaRecords; ++i) text += "x\n";
+    text += "\n \n";
+    std::ofstream(path, std::ios::binary) << text;
+    const auto atLimit = ReadAbaFile(path.string(), 2);
+    ASSERT_TRUE(atLimit.lines) << atLimit.error;
+    EXPECT_EQ(atLimit.lines->size(), kMaxAbaRecords);
+
+    std::ofstream(path, std::ios::binary | std::ios::app) << "x\n";
+    const ValidationOutcome over = ValidateAbaFile(path.string(), 'A');
+    fs::remove(path);
+    ASSERT_TRUE(over.problem);
+    EXPECT_EQ(over.problem->caption, "Error Opening ABA File");
+    EXPECT_EQ(
+        over.problem->text,
+        "Cannot open ABA file.\r\rError: The file has more than 1000001 records and cannot be an ABA file.");
 }
 
 }  // namespace

@@ -37,15 +37,15 @@ ValidationRun Validate(const std::vector<std::string>& lines, char code = 'A') {
 }
 
 std::vector<std::string> Memo(const std::vector<std::string>& lines, char code = 'A') {
-    return Validate(lines, code).memo;
+    return Validate(lines, code).Memo();
 }
 
 TEST(AbaValidation, CleanFileGivesTheSummaryAndAttachesRecords) {
     const auto run = Validate({AbaHeaderRecord("091226"), Detail(123450), Detail(5, kOther),
                                AbaTrailerRecord(123455, 123455, 0, 2)});
     EXPECT_TRUE(run.Validated());
-    EXPECT_EQ(run.memo, (std::vector<std::string>{"Validation Completed OK", "File Contains 2 Transactions",
-                                                  "Direct Credit Balance is $1234.55"}));
+    EXPECT_EQ(run.Memo(), (std::vector<std::string>{"Validation Completed OK", "File Contains 2 Transactions",
+                                                    "Direct Credit Balance is $1234.55"}));
     ASSERT_EQ(run.lines.size(), 4u);
     ASSERT_NE(run.lines[0].header(), nullptr);
     EXPECT_EQ(run.lines[0].header()->PayDate, (Date{2026, 12, 9}));
@@ -297,7 +297,7 @@ TEST(AbaValidation, ChunkedRunMatchesSinglePass) {
 
     EXPECT_GT(single.errors.size(), 10u);
     EXPECT_EQ(parallel.errors, single.errors);
-    EXPECT_EQ(parallel.memo, single.memo);
+    EXPECT_EQ(parallel.Memo(), single.Memo());
     EXPECT_EQ(parallel.DebitAccount, single.DebitAccount);
     EXPECT_EQ(parallel.RemitterName, single.RemitterName);
     ASSERT_EQ(parallel.lines.size(), single.lines.size());
@@ -330,8 +330,8 @@ TEST(AbaValidation, ChunkedRunChecksTheTrailerCount) {
 
     AbaLines chunked = AbaLines::FromText(text, 2);
     ASSERT_EQ(chunked.ChunkCount(), 2u);
-    EXPECT_EQ(ValidateAbaLines(std::move(chunked), 'A').memo, expected);
-    EXPECT_EQ(ValidateAbaLines(AbaLines::FromText(text), 'A').memo, expected);
+    EXPECT_EQ(ValidateAbaLines(std::move(chunked), 'A').Memo(), expected);
+    EXPECT_EQ(ValidateAbaLines(AbaLines::FromText(text), 'A').Memo(), expected);
 }
 
 TEST(AbaLines, SplitsEveryKindOfLineEndAlike) {
@@ -348,6 +348,27 @@ TEST(AbaLines, SplitsEveryKindOfLineEndAlike) {
     EXPECT_EQ(mixed.size(), 3u);
     EXPECT_EQ(mixed.LinesRead(), 4u);
     EXPECT_EQ(mixed[2].text, records[2]);
+}
+
+// The line limit counts non-blank lines only, exactly, also when the text is
+// split in chunks whose counts must be added up.
+TEST(AbaLines, LineLimitCountsNonBlankLinesAcrossChunks) {
+    constexpr std::size_t kLines = 1100000;  // 2.2 MB: two chunks
+    std::string text;
+    text.reserve(kLines * 2 + kLines / 1000 * 3);
+    for (std::size_t i = 0; i < kLines; ++i) {
+        text += "x\n";
+        if (i % 1000 == 0) text += " \r\n";  // blank: not counted
+    }
+    for (unsigned parts : {1u, 2u}) {
+        const auto atLimit = AbaLines::FromTextUpTo(text, kLines, parts);
+        ASSERT_TRUE(atLimit) << parts;
+        EXPECT_EQ(atLimit->size(), kLines);
+        EXPECT_EQ(atLimit->ChunkCount(), parts);
+        EXPECT_FALSE(AbaLines::FromTextUpTo(text, kLines - 1, parts)) << parts;
+    }
+    EXPECT_TRUE(AbaLines::FromTextUpTo("", 0));
+    EXPECT_FALSE(AbaLines::FromTextUpTo("x", 0));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "bankfile/format_options.h"
 #include "bankfile/null_host.h"
 #include "cli.h"
+#include "cli_console.h"
 #include "cli_output.h"
 #include "cli_validation.h"
 #include "platform/file_system.h"
@@ -154,6 +155,7 @@ int RunConvert(const Args& args) {
         }
         return kExitOk;
     }
+    UseBinaryStandardOutput();
     std::cout.write(contents.data(), static_cast<std::streamsize>(contents.size()));
     std::cout.flush();
     if (!std::cout) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli.h"
+#include "cli_console.h"
 #include "cli_output.h"
 
 namespace {
@@ -51,11 +52,11 @@ constexpr const char* kHelp =
     "\n"
     "Options: --help, --version\n";
 
-int RunCommand(int argc, char** argv) {
+int RunCommand(const billpay::cli::Args& arguments) {
     using namespace billpay::cli;
-    if (argc < 2) return UsageError("no command given");
-    const std::string command = argv[1];
-    Args args(argv + 2, argv + argc);
+    if (arguments.empty()) return UsageError("no command given");
+    const std::string command = arguments.front();
+    Args args(arguments.begin() + 1, arguments.end());
     if (command == "--help" || command == "-h" || command == "help") {
         std::cout << kHelp;
         return kExitOk;
@@ -77,9 +78,7 @@ int RunCommand(int argc, char** argv) {
     return UsageError("unknown command '" + command + "'");
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Main(const billpay::cli::Args& arguments) {
     using namespace billpay::cli;
     ReserveStandardDescriptors();
     // A reader that went away is a write error like any other: reported, with
@@ -91,7 +90,7 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     int status = kExitInternal;
     try {
-        status = RunCommand(argc, argv);
+        status = RunCommand(arguments);
     } catch (const std::bad_alloc&) {
         std::cerr << "billpay-cli: not enough memory\n";
     } catch (const std::exception& e) {
@@ -107,3 +106,13 @@ int main(int argc, char** argv) {
         return kExitInternal;
     }
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// wmain: the arguments as the system holds them (UTF-16), not squeezed through
+// the local code page.
+int wmain(int argc, wchar_t** argv) { return Main(billpay::cli::ArgumentsAfterProgramName(argc, argv)); }
+#else
+int main(int argc, char** argv) { return Main(billpay::cli::ArgumentsAfterProgramName(argc, argv)); }
+#endif

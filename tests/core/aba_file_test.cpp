@@ -2,18 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-#include <ostream>
-
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "aba/aba_file.h"
 #include "aba/validation.h"
 #include "aba_generator.h"
+#include "temp_path.h"
+
+#ifdef _WIN32
+#include "platform/win32_text.h"
+#endif
 
 namespace billpay {
 namespace {
@@ -34,6 +37,15 @@ std::string Records(std::string_view lineEnd, std::string_view title = "J SMITH"
     text += AbaTrailerRecord(100, 100, 0, 1);
     text += lineEnd;
     return text;
+}
+
+// The system's own words for a file that is not there.
+std::string NoSuchFileReason() {
+#ifdef _WIN32
+    return win32::SystemMessage(ERROR_FILE_NOT_FOUND);
+#else
+    return "No such file or directory";
+#endif
 }
 
 std::string Utf16(std::string_view ascii, bool bigEndian) {
@@ -65,7 +77,7 @@ std::vector<FileCase> Cases() {
         {"Missing",
          nullptr,
          "Error Opening ABA File",
-         "Cannot open ABA file.\r\rError: No such file or directory",
+         "Cannot open ABA file.\r\rError: " + NoSuchFileReason(),
          {}},
         {"Empty", [] { return std::string(); }, "No Data To Process", "The specified ABA file is empty!", {}},
         {"OnlyBlankLines",
@@ -150,7 +162,7 @@ class AbaFileRead : public ::testing::TestWithParam<FileCase> {};
 
 TEST_P(AbaFileRead, GivesAClearAnswer) {
     const FileCase& c = GetParam();
-    const fs::path path = fs::temp_directory_path() / ("billpay-file-" + std::to_string(::getpid()) + c.name);
+    const fs::path path = billpay::testing::RunTempPath(std::string("file-") + c.name);
     fs::remove(path);
     if (c.bytes) {
         std::ofstream(path, std::ios::binary) << c.bytes();
@@ -181,7 +193,7 @@ TEST(AbaFileReadErrors, FolderAndOversizedFile) {
     EXPECT_EQ(folder.problem->text, "Cannot open ABA file.\r\rError: Is a directory");
 
     // A sparse file just over the limit costs no disk space.
-    const fs::path big = fs::temp_directory_path() / ("billpay-big-" + std::to_string(::getpid()));
+    const fs::path big = billpay::testing::RunTempPath("big");
     { std::ofstream(big, std::ios::binary) << "0"; }
     fs::resize_file(big, kMaxAbaFileBytes + 1);
     ValidationOutcome oversized = ValidateAbaFile(big.string(), 'A');
@@ -195,7 +207,7 @@ TEST(AbaFileReadErrors, FolderAndOversizedFile) {
 // More non-blank lines than an ABA file can hold: refused at reading, before
 // a problem is listed for each of them. Blank lines do not count.
 TEST(AbaFileReadErrors, MoreLinesThanAnAbaFileHolds) {
-    const fs::path path = fs::temp_directory_path() / ("billpay-lines-" + std::to_string(::getpid()));
+    const fs::path path = billpay::testing::RunTempPath("lines");
     std::string text;
     for (std::size_t i = 0; i < kMaxAbaRecords; ++i) text += "x\n";
     text += "\n \n";

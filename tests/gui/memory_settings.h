@@ -38,8 +38,12 @@ public:
     }
 
     static QString Key(const QString& section, const QString& name) { return section + "/" + name; }
-    QString Value(const QString& section, const QString& name) const { return values.value(Key(section, name)); }
-    bool Has(const QString& section, const QString& name) const { return values.contains(Key(section, name)); }
+    QString Value(const QString& section, const QString& name) const {
+        return values.value(Key(section, name));
+    }
+    bool Has(const QString& section, const QString& name) const {
+        return values.contains(Key(section, name));
+    }
 
     QMap<QString, QString> values;  // "Section/Name" -> stored text
     QStringList reads;              // "Section/Name" of every read, in order

@@ -1,0 +1,15 @@
+#pragma once
+
+// Readable Qt values in test failure messages.
+
+#include <ostream>
+
+#include <QString>
+#include <QStringList>
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* out) {
+    *out << '{' << list.join("\", \"").prepend('"').append('"').toStdString() << '}';
+}

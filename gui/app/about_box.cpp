@@ -89,7 +89,7 @@ void TAboutBox::FormCreate() {
     setWindowTitle(QStringLiteral("About ") + kApplicationTitle);
     const AboutDetails details = ConfiguredAboutDetails();
     ProductName->setText(kApplicationTitle);
-    Version->setText(kAboutVersion);
+    Version->setText(details.version);
     Copyright->setText(details.copyright);
     Email->setText(details.email);
     Phone->setText(details.phone);

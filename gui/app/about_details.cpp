@@ -1,5 +1,8 @@
 #include "app/about_details.h"
 
+#ifndef BILLPAY_VERSION
+#error "BILLPAY_VERSION must be defined by the build (the project's version)"
+#endif
 #ifndef BILLPAY_COPYRIGHT_HOLDER
 #define BILLPAY_COPYRIGHT_HOLDER "Vorla"
 #endif
@@ -17,6 +20,7 @@ namespace billpay::gui {
 
 AboutDetails ConfiguredAboutDetails() {
     return {
+        QString::fromUtf8(BILLPAY_VERSION),
         QStringLiteral(u"Copyright \u00A9 ") + QString::fromUtf8(BILLPAY_COPYRIGHT_HOLDER) +
             QStringLiteral("\nAll rights reserved."),
         QString::fromUtf8(BILLPAY_SUPPORT_EMAIL),

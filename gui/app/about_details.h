@@ -4,13 +4,12 @@
 
 namespace billpay::gui {
 
-// The version the about window shows.
-inline const QString kAboutVersion = QStringLiteral("1.10");
-
-// The about window's copyright and support lines, set when the program is
-// built (the BILLPAY_COPYRIGHT_HOLDER, BILLPAY_SUPPORT_EMAIL,
-// BILLPAY_SUPPORT_PHONE and BILLPAY_SUPPORT_FAX options).
+// The about window's version, copyright and support lines, set when the
+// program is built: the version is the project's (the one billpay-cli and the
+// packages show), the others come from the BILLPAY_COPYRIGHT_HOLDER,
+// BILLPAY_SUPPORT_EMAIL, BILLPAY_SUPPORT_PHONE and BILLPAY_SUPPORT_FAX options.
 struct AboutDetails {
+    QString version;
     QString copyright;  // two lines: the notice and the rights line
     QString email;
     QString phone;

@@ -28,8 +28,12 @@ void ReadAndValidate(benchmark::State& state, unsigned threads) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
     std::remove(path.c_str());
 }
-void BM_ReadAndValidate(benchmark::State& state) { ReadAndValidate(state, 1); }
-void BM_ReadAndValidateTwoThreads(benchmark::State& state) { ReadAndValidate(state, 2); }
+void BM_ReadAndValidate(benchmark::State& state) {
+    ReadAndValidate(state, 1);
+}
+void BM_ReadAndValidateTwoThreads(benchmark::State& state) {
+    ReadAndValidate(state, 2);
+}
 
 BENCHMARK(BM_ReadAndValidate)->Arg(1000)->Arg(100000)->Arg(999999)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadAndValidateTwoThreads)->Arg(999999)->Unit(benchmark::kMillisecond);

@@ -46,7 +46,9 @@ void UseBinaryStandardOutput() {
 
 #else
 
-Args ArgumentsAfterProgramName(int argc, char** argv) { return Args(argv + 1, argv + argc); }
+Args ArgumentsAfterProgramName(int argc, char** argv) {
+    return Args(argv + 1, argv + argc);
+}
 
 void UseBinaryStandardOutput() {}
 

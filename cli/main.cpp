@@ -112,7 +112,11 @@ int Main(const billpay::cli::Args& arguments) {
 #ifdef _WIN32
 // wmain: the arguments as the system holds them (UTF-16), not squeezed through
 // the local code page.
-int wmain(int argc, wchar_t** argv) { return Main(billpay::cli::ArgumentsAfterProgramName(argc, argv)); }
+int wmain(int argc, wchar_t** argv) {
+    return Main(billpay::cli::ArgumentsAfterProgramName(argc, argv));
+}
 #else
-int main(int argc, char** argv) { return Main(billpay::cli::ArgumentsAfterProgramName(argc, argv)); }
+int main(int argc, char** argv) {
+    return Main(billpay::cli::ArgumentsAfterProgramName(argc, argv));
+}
 #endif

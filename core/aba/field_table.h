@@ -61,10 +61,12 @@ constexpr const AbaFieldPosition& PositionOf(AbaField field) {
     return kAbaFieldTable[static_cast<int>(field)];
 }
 
-static_assert([] {
-    for (int i = 0; i < static_cast<int>(std::size(kAbaFieldTable)); ++i)
-        if (static_cast<int>(kAbaFieldTable[i].field) != i) return false;
-    return true;
-}(), "the field table is indexed by AbaField");
+static_assert(
+    [] {
+        for (int i = 0; i < static_cast<int>(std::size(kAbaFieldTable)); ++i)
+            if (static_cast<int>(kAbaFieldTable[i].field) != i) return false;
+        return true;
+    }(),
+    "the field table is indexed by AbaField");
 
 }  // namespace billpay

@@ -20,7 +20,9 @@ struct DecodingCase {
 };
 
 // Test names and failure messages show the case by its name.
-void PrintTo(const DecodingCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const DecodingCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 // Hex escapes are split off with "" where a letter a-f follows, so the
 // compiler does not read it as part of the escape.

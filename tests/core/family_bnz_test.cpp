@@ -224,26 +224,34 @@ TEST_P(BnzBankingOverflow, TrailerFieldsAreChecked) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BnzBankingOverflow,
-    ::testing::Values(
-        // 9,999,999,999.99 is twelve digits of cents: allowed.
-        OverflowCase{"TotalOfTwelveDigits",
-                     [] {
-                         return std::vector<Payment>{{"123456789012301", 499'999'999'999},
-                                                     {"123456789012301", 500'000'000'000}};
-                     },
-                     ""},
-        OverflowCase{"TotalOfThirteenDigits",
-                     [] {
-                         return std::vector<Payment>{{"123456789012301", 500'000'000'000},
-                                                     {"123456789012301", 500'000'000'000}};
-                     },
-                     "Exception: Overflow Error in  Footer: BatchTotal "},
-        OverflowCase{"Count99999", [] { return std::vector<Payment>(99'999, {"123456789012301", 1}); }, ""},
-        OverflowCase{"Count100000", [] { return std::vector<Payment>(100'000, {"123456789012301", 1}); },
-                     "Exception: Overflow Error in  Footer: Transaction Count "}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, BnzBankingOverflow,
+                         ::testing::Values(
+                             // 9,999,999,999.99 is twelve digits of cents: allowed.
+                             OverflowCase{"TotalOfTwelveDigits",
+                                          [] {
+                                              return std::vector<Payment>{
+                                                  {"123456789012301", 499'999'999'999},
+                                                  {"123456789012301", 500'000'000'000}};
+                                          },
+                                          ""},
+                             OverflowCase{"TotalOfThirteenDigits",
+                                          [] {
+                                              return std::vector<Payment>{
+                                                  {"123456789012301", 500'000'000'000},
+                                                  {"123456789012301", 500'000'000'000}};
+                                          },
+                                          "Exception: Overflow Error in  Footer: BatchTotal "},
+                             OverflowCase{"Count99999",
+                                          [] {
+                                              return std::vector<Payment>(99'999, {"123456789012301", 1});
+                                          },
+                                          ""},
+                             OverflowCase{"Count100000",
+                                          [] {
+                                              return std::vector<Payment>(100'000, {"123456789012301", 1});
+                                          },
+                                          "Exception: Overflow Error in  Footer: Transaction Count "}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace billpay

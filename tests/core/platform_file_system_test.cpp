@@ -23,7 +23,9 @@ std::string Utf8(const fs::path& path) {
     return std::string(text.begin(), text.end());
 }
 
-fs::path FromUtf8(std::string_view text) { return fs::path(std::u8string(text.begin(), text.end())); }
+fs::path FromUtf8(std::string_view text) {
+    return fs::path(std::u8string(text.begin(), text.end()));
+}
 
 std::string Slurp(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -32,7 +34,9 @@ std::string Slurp(const fs::path& path) {
     return s.str();
 }
 
-void Put(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+void Put(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
 
 // Everything in the folder but `keep`: what a replacement may have left behind.
 int Others(const fs::path& folder, const fs::path& keep) {

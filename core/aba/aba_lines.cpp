@@ -58,19 +58,18 @@ bool IsBlankLine(std::string_view line) {
     return true;
 }
 
-AbaLines AbaLines::FromText(std::string text, unsigned parts) {
+AbaLines AbaLines::FromText(std::string text, unsigned parts, std::size_t minBytesPerPart) {
     auto owned = std::make_shared<const std::string>(std::move(text));
     const std::string_view view(*owned);
-    return FromSharedText(std::move(owned), view, parts);
+    return FromSharedText(std::move(owned), view, parts, minBytesPerPart);
 }
 
-AbaLines AbaLines::FromSharedText(std::shared_ptr<const void> owner, std::string_view text, unsigned parts) {
+AbaLines AbaLines::FromSharedText(std::shared_ptr<const void> owner, std::string_view text, unsigned parts,
+                                  std::size_t minBytesPerPart) {
     AbaLines result;
     result.owner_ = std::move(owner);
-    // Small files are not worth a thread.
-    constexpr std::size_t kMinBytesPerPart = std::size_t{1} << 20;
     if (parts < 1) parts = 1;
-    while (parts > 1 && text.size() / parts < kMinBytesPerPart) --parts;
+    while (parts > 1 && text.size() / parts < minBytesPerPart) --parts;
 
     std::vector<std::string_view> pieces;
     std::size_t begin = 0;

@@ -21,8 +21,12 @@ struct AbaLine {
     std::string_view text;
     std::optional<AbaRecord> record;
 
-    const TABAHeaderRecord* header() const { return record ? std::get_if<TABAHeaderRecord>(&*record) : nullptr; }
-    const TABADetailRecord* detail() const { return record ? std::get_if<TABADetailRecord>(&*record) : nullptr; }
+    const TABAHeaderRecord* header() const {
+        return record ? std::get_if<TABAHeaderRecord>(&*record) : nullptr;
+    }
+    const TABADetailRecord* detail() const {
+        return record ? std::get_if<TABADetailRecord>(&*record) : nullptr;
+    }
     const TABATrailerRecord* trailer() const {
         return record ? std::get_if<TABATrailerRecord>(&*record) : nullptr;
     }
@@ -40,13 +44,19 @@ class AbaLines {
 public:
     AbaLines() = default;
 
+    // Small files are not worth a thread: a chunk holds at least this many bytes.
+    static constexpr std::size_t kMinBytesPerPart = std::size_t{1} << 20;
+
     // Splits decoded text at CR LF, lone CR and lone LF and drops the blank
     // lines (empty, or nothing but blanks and control characters). With
-    // `parts` above 1 the text is split in that many chunks at once.
-    static AbaLines FromText(std::string text, unsigned parts = 1);
+    // `parts` above 1 the text is split in that many chunks at once, fewer
+    // when a chunk would hold less than `minBytesPerPart` bytes.
+    static AbaLines FromText(std::string text, unsigned parts = 1,
+                             std::size_t minBytesPerPart = kMinBytesPerPart);
 
     // The same over text that some other object keeps alive (a mapped file).
-    static AbaLines FromSharedText(std::shared_ptr<const void> owner, std::string_view text, unsigned parts = 1);
+    static AbaLines FromSharedText(std::shared_ptr<const void> owner, std::string_view text,
+                                   unsigned parts = 1, std::size_t minBytesPerPart = kMinBytesPerPart);
 
     // Builds a list from separate lines (tests and small tools).
     static AbaLines FromLines(const std::vector<std::string>& lines);

@@ -8,19 +8,10 @@
 #include "aba/validation.h"
 #include "aba_generator.h"
 #include "bankfile/bank_file.h"
+#include "bankfile/null_host.h"
 #include "util/clock.h"
 
 namespace {
-
-class QuietHost final : public billpay::ConversionHost {
-public:
-    void SetProgressMaximum(int) override {}
-    void SetProgressPosition(int) override {}
-    void StepProgress() override {}
-    void ShowMessage(std::string_view, std::string_view, billpay::MessageIcon) override {}
-    void SetBusyCursor(bool) override {}
-    void ProcessPendingEvents() override {}
-};
 
 // The validated lines of a generated file of `details` payments, made once.
 const billpay::ValidationRun& Validated(int details) {
@@ -44,7 +35,7 @@ const billpay::ValidationRun& Validated(int details) {
 void Convert(benchmark::State& state, char code) {
     const billpay::ValidationRun& run = Validated(static_cast<int>(state.range(0)));
     if (!run.Validated()) state.SkipWithError("generated file did not validate");
-    QuietHost host;
+    billpay::NullHost host;
     billpay::TickingClock clock({2026, 12, 10}, {9, 30, 0, 0});
     billpay::ConversionOptions options;
     options.DebitAccount = run.DebitAccount;
@@ -58,9 +49,15 @@ void Convert(benchmark::State& state, char code) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
-void BM_ConvertFixedWidthA(benchmark::State& state) { Convert(state, 'A'); }
-void BM_ConvertDelimitedG(benchmark::State& state) { Convert(state, 'G'); }
-void BM_ConvertTwoPassJ(benchmark::State& state) { Convert(state, 'J'); }
+void BM_ConvertFixedWidthA(benchmark::State& state) {
+    Convert(state, 'A');
+}
+void BM_ConvertDelimitedG(benchmark::State& state) {
+    Convert(state, 'G');
+}
+void BM_ConvertTwoPassJ(benchmark::State& state) {
+    Convert(state, 'J');
+}
 
 BENCHMARK(BM_ConvertFixedWidthA)->Arg(999999)->Unit(benchmark::kMillisecond);
 // GIFTS carries the payment count in five digits, so 99,999 is the most a G file holds.

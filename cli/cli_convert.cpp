@@ -4,8 +4,9 @@
 
 #include "aba/text_decoding.h"
 #include "bankfile/bank_file.h"
+#include "bankfile/conversion_page.h"
 #include "bankfile/format_options.h"
-#include "bankfile/format_table.h"
+#include "bankfile/null_host.h"
 #include "cli.h"
 #include "cli_validation.h"
 #include "util/clock.h"
@@ -17,16 +18,11 @@ namespace {
 
 // The conversion engine's host on a terminal: messages go to standard error,
 // caption first; there is no progress bar or cursor to drive.
-class TerminalHost final : public ConversionHost {
+class TerminalHost final : public NullHost {
 public:
-    void SetProgressMaximum(int) override {}
-    void SetProgressPosition(int) override {}
-    void StepProgress() override {}
-    void ShowMessage(std::string_view text, std::string_view caption, MessageIcon) override {
+    void ShowMessage(MessageIcon, std::string_view caption, std::string_view text) override {
         PrintMessageBox(caption.empty() ? std::string_view("Vorla Bill Payment Utility") : caption, text);
     }
-    void SetBusyCursor(bool) override {}
-    void ProcessPendingEvents() override {}
 };
 
 struct ConvertArguments {
@@ -38,26 +34,15 @@ struct ConvertArguments {
     bool confidential = false;
 };
 
-std::string FormatName(const FormatOptions& options) {
-    const BankFormat* format = FindBankFormat(options.code);
-    return std::string(1, options.code) + " (" + std::string(format ? format->listText : "") + ")";
-}
+// The command line's name of each conversion option, in the order of OptionField.
+constexpr std::string_view kOptionFlags[] = {
+    "--batch",      "--preformat",     "--confidential", "--payer-reference", "--payer-particulars",
+    "--payer-code", "--debit-account",
+};
 
-// Checks one text option against what the format offers. Returns a usage
-// message, or nothing when the option is fine.
-std::optional<std::string> CheckTextOption(const char* flag, const std::optional<std::string>& value,
-                                           const FormatOptions& format, int maxLength, bool required) {
-    if (!value) {
-        if (required) return std::string(flag) + " is required for format " + FormatName(format);
-        return std::nullopt;
-    }
-    if (maxLength == 0) return std::string(flag) + " is not offered by format " + FormatName(format);
-    if (required && TrimView(*value).empty())
-        return std::string(flag) + " must not be blank for format " + FormatName(format);
-    if (static_cast<int>(value->size()) > maxLength)
-        return std::string(flag) + " is longer than " + std::to_string(maxLength) +
-               " characters for format " + FormatName(format);
-    return std::nullopt;
+std::optional<std::string_view> Given(const std::optional<std::string>& value) {
+    if (!value) return std::nullopt;
+    return std::string_view(*value);
 }
 
 int ParseConvertArguments(const Args& args, ConvertArguments& out) {
@@ -110,27 +95,18 @@ int RunConvert(const Args& args) {
     if (int status = ParseConvertArguments(args, a); status != kExitOk) return status;
     const FormatOptions& format = *FindFormatOptions(a.code);
 
-    const std::optional<std::string> problems[] = {
-        CheckTextOption("--batch", a.batch, format, format.batchMaxLength, format.batchRequired),
-        CheckTextOption("--preformat", a.preformat, format, format.preformatMaxLength,
-                        format.preformatRequired),
-        CheckTextOption("--payer-reference", a.payerReference, format,
-                        format.payerFields ? kPayerFieldMaxLength : 0, false),
-        CheckTextOption("--payer-particulars", a.payerParticulars, format,
-                        format.payerFields ? kPayerFieldMaxLength : 0, false),
-        CheckTextOption("--payer-code", a.payerCode, format, format.payerFields ? kPayerFieldMaxLength : 0,
-                        false),
+    const ConversionOptionsGiven given{
+        .batchNo = Given(a.batch),
+        .preformatRef = Given(a.preformat),
+        .confidential = a.confidential,
+        .payerReference = Given(a.payerReference),
+        .payerParticulars = Given(a.payerParticulars),
+        .payerCode = Given(a.payerCode),
+        .debitAccount = Given(a.debitAccount),
     };
-    for (const auto& problem : problems) {
-        if (problem) return UsageError(*problem);
-    }
-    if (a.confidential && !format.confidential)
-        return UsageError("--confidential is not offered by format " + FormatName(format));
-    if (a.debitAccount) {
-        for (char c : *a.debitAccount) {
-            if ((c < '0' || c > '9') && c != '-')
-                return UsageError("--debit-account takes digits (and \"-\"), not '" + *a.debitAccount + "'");
-        }
+    if (const auto problem = CheckConversionOptions(a.code, given)) {
+        return UsageError(std::string(kOptionFlags[static_cast<std::size_t>(problem->field)]) + " " +
+                          problem->reason);
     }
     std::unique_ptr<Clock> clock;
     if (a.now) {

@@ -11,6 +11,8 @@
 #include "aba/aba_file.h"
 #include "aba/field_conversion.h"
 #include "bankaccount/bank_account.h"
+#include "bankaccount/debit_account_rule.h"
+#include "bankfile/format_profile.h"
 #include "util/money.h"
 
 namespace billpay {
@@ -44,22 +46,11 @@ std::string Amount6(Money m) {
 // A conversion step's verdict: empty when it passed, else the failure text.
 using StepFailure = std::optional<std::string>;
 
-enum class DebitRule { BankOwnAccount, HsbcTwelveDigits, NoCheck, NewZealand };
-
+// The format's own rule for its debit account; a code without a format checks
+// a New Zealand account.
 DebitRule DebitRuleFor(char formatCode) {
-    switch (formatCode) {
-        case 'E':
-        case 'F':
-        case 'L':
-        case 'V':
-            return DebitRule::BankOwnAccount;
-        case 'X':
-            return DebitRule::HsbcTwelveDigits;
-        case 'I':
-            return DebitRule::NoCheck;
-        default:
-            return DebitRule::NewZealand;
-    }
+    const FormatProfile* profile = FindFormatProfile(formatCode);
+    return profile != nullptr ? *profile->debitRule : DebitRule::NewZealand;
 }
 
 // Where the run-wide debit account and remitter name come from: the first
@@ -200,30 +191,6 @@ private:
             Fail("Line %4d - (HDR) Pay Date conversion error - %s", n, date.error());
     }
 
-    StepFailure CheckNewZealandAccount(std::string_view digits) const {
-        if (digits.size() != 15 && digits.size() != 16)
-            return "Account Number length incorrect - " + std::string(digits);
-        if (!check_(digits)) return "Account Number invalid - " + std::string(digits);
-        return std::nullopt;
-    }
-
-    StepFailure CheckDebitAccount(std::string_view digits) const {
-        switch (debitRule_) {
-            case DebitRule::BankOwnAccount:
-                if (digits.empty() || digits.size() > 10)
-                    return "Account Number invalid - " + std::string(digits);
-                return std::nullopt;
-            case DebitRule::HsbcTwelveDigits:
-                if (digits.size() != 12) return "Account Number invalid - " + std::string(digits);
-                return std::nullopt;
-            case DebitRule::NoCheck:
-                return std::nullopt;
-            case DebitRule::NewZealand:
-                break;
-        }
-        return CheckNewZealandAccount(digits);
-    }
-
     static StepFailure CheckAmountSign(Money amount) {
         if (amount == Money{}) return "Invalid amount - " + Amount7(amount);
         if (amount < Money{}) return "Amount is negative - " + Amount7(amount);
@@ -241,7 +208,7 @@ private:
             if (digits.empty())
                 failure = "Account Number not supplied";
             else
-                failure = CheckNewZealandAccount(digits);
+                failure = NewZealandAccountFailure(digits, check_);
             if (failure) Fail("Line %4d - (DTL) Credit Account Number conversion error - %s", n, *failure);
         }
 
@@ -276,7 +243,7 @@ private:
         } else {
             const FixedText<16> digits = AccountDigits(CutField(text, AbaField::DebitAccountNumber));
             r.DebitAccountNumber = digits;
-            if (StepFailure failure = CheckDebitAccount(digits))
+            if (StepFailure failure = DebitAccountFailure(debitRule_, digits, check_))
                 Fail("Line %4d - (DTL) Debit Account Number conversion error - %s", n, *failure);
         }
 

@@ -8,13 +8,10 @@
 #include <vector>
 
 #include "aba/aba_lines.h"
-#include "aba/progress.h"
+#include "bankaccount/debit_account_rule.h"
+#include "util/progress.h"
 
 namespace billpay {
-
-// Decides whether the digits of an account number (15 or 16 of them) form a
-// valid New Zealand bank account number.
-using AccountCheck = std::function<bool(std::string_view digits)>;
 
 // The default account check: the New Zealand check digits.
 bool CheckAccountDigits(std::string_view digits);
@@ -36,7 +33,8 @@ struct ValidationRun {
 // non-blank line. Without a progress sink, lines split into several chunks are
 // validated on one thread per chunk: `check` must then be safe to call from
 // several threads at once (the default check is).
-ValidationRun ValidateAbaLines(AbaLines lines, char formatCode, const AccountCheck& check = CheckAccountDigits,
+ValidationRun ValidateAbaLines(AbaLines lines, char formatCode,
+                               const AccountCheck& check = CheckAccountDigits,
                                ProgressSink* progress = nullptr);
 
 // A file that could not be validated at all: the message box the user sees.
@@ -53,7 +51,7 @@ struct ValidationOutcome {
 // Reads and validates the file at `path`. Without a progress sink a large
 // file is split and validated on up to `threads` threads.
 ValidationOutcome ValidateAbaFile(const std::string& path, char formatCode,
-                                  const AccountCheck& check = CheckAccountDigits, ProgressSink* progress = nullptr,
-                                  unsigned threads = 1);
+                                  const AccountCheck& check = CheckAccountDigits,
+                                  ProgressSink* progress = nullptr, unsigned threads = 1);
 
 }  // namespace billpay

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "bankfile/format_table.h"
+#include "bankfile/format_profile.h"
 #include "util/error_flag.h"
 #include "util/number_text.h"
 #include "util/text.h"
@@ -17,28 +17,6 @@ namespace {
 constexpr std::string_view kCouldNotConvertCaption = "Could not convert ABA file";
 constexpr std::string_view kResultsCaption = "Electronic Bank File - File Creation Results";
 constexpr std::string_view kFallbackFileName = "C:\\bankfile.txt";
-
-constexpr std::string_view kHsbcAccountMessage =
-    "The Debit Account Number is not a valid HSBC bank account number.";
-constexpr std::string_view kHsbcLimitMessage =
-    "The number of detail records being generated exceeds the \rmaximum limit for this file format. The HSBC "
-    "Batch Payments \rfile format is limited to a maximum of 300 detail records.\rFile creation failed.";
-constexpr int kHsbcDebitAccountLength = 12;
-constexpr int kHsbcMaximumDetails = 300;
-
-// The part of the credit account (1-based positions, inclusive) that a
-// format adds to its hash total.
-struct HashSlice {
-    std::string_view codes;
-    int from;
-    int to;
-};
-
-constexpr std::array<HashSlice, 3> kHashSlices = {{
-    {"ADGHJKMPSZ", 3, 13},  // branch and base
-    {"ITX", 7, 13},         // the base
-    {"BU", 13, 13},         // the last digit of the base
-}};
 
 // Reads an amount as written by GetAmount as a plain decimal number and tells
 // whether it is zero. Blanks around it are ignored; an empty text is zero.
@@ -115,22 +93,28 @@ TBankFile::TBankFile(ConversionHost& host, Clock& clock) : host_(host), clock_(c
 bool TBankFile::CreateBankFile(const AbaLines& abaLines, char formatCode, const ConversionOptions& options,
                                TextLines& out) {
     Pass = 0;
-    host_.SetProgressPosition(0);
+    host_.SetPosition(0);
+    result_ = ConversionResult{};
 
     abaLines_ = &abaLines;
     bankFileLines_ = &out;
     FormatCode = formatCode;
+    const FormatProfile* format = Profile();
+    // Option texts are taken as the format's records can hold them.
+    const auto take = [format](std::string_view entered) {
+        return format != nullptr ? LayoutOptionText(*format, entered) : std::string(entered);
+    };
     DebitAccount.clear();
-    for (char c : options.DebitAccount) {
+    for (char c : take(options.DebitAccount)) {
         if (c != '-') DebitAccount.push_back(c);
     }
-    BatchNo = options.BatchNo;
+    BatchNo = take(options.BatchNo);
     lastBatchNo_ = options.BatchNo;
-    PreformatRef = options.PreformatRef;
+    PreformatRef = take(options.PreformatRef);
     Confidential = options.Confidential;
-    PayerReference = options.PayerReference;
-    PayerParticulars = options.PayerParticulars;
-    PayerCode = options.PayerCode;
+    PayerReference = take(options.PayerReference);
+    PayerParticulars = take(options.PayerParticulars);
+    PayerCode = take(options.PayerCode);
     out.clear();
 
     bool produced = false;
@@ -143,10 +127,9 @@ bool TBankFile::CreateBankFile(const AbaLines& abaLines, char formatCode, const 
                 throw ConversionError(
                     "The ABA file needs a header record and a trailer record to be converted.");
             }
-            const BankFormat* format = FindBankFormat(formatCode);
             const bool twoPasses = format != nullptr && format->passes == 2;
-            const int details = static_cast<int>(n - 2);
-            host_.SetProgressMaximum(twoPasses ? 2 * details : details);
+            const std::size_t details = n - 2;
+            host_.SetMaximum(twoPasses ? 2 * details : details);
             out.reserve(n, 0);
 
             ErrorFlag = false;
@@ -160,12 +143,12 @@ bool TBankFile::CreateBankFile(const AbaLines& abaLines, char formatCode, const 
                 // The counting pass fixes the count and totals the header carries.
                 Pass = 1;
                 ProcessDetails();
-                if (FormatCode == 'X') {
-                    if (static_cast<int>(DebitAccount.size()) != kHsbcDebitAccountLength) {
-                        failure = kHsbcAccountMessage;
-                    } else if (WrittenCount > kHsbcMaximumDetails) {
-                        failure = kHsbcLimitMessage;
-                    }
+                const PassChecks& checks = format->passChecks;
+                if (checks.debitAccountLength != 0 &&
+                    static_cast<int>(DebitAccount.size()) != checks.debitAccountLength) {
+                    failure = checks.debitAccountMessage;
+                } else if (checks.maxDetails != 0 && WrittenCount > checks.maxDetails) {
+                    failure = checks.maxDetailsMessage;
                 }
                 if (failure.empty()) {
                     append(GetHeaderText());
@@ -189,21 +172,35 @@ bool TBankFile::CreateBankFile(const AbaLines& abaLines, char formatCode, const 
     bankFileLines_ = nullptr;
 
     if (!produced) {
-        host_.ShowMessage(failure, kCouldNotConvertCaption, MessageIcon::Error);
+        host_.ShowMessage(MessageIcon::Error, kCouldNotConvertCaption, failure);
         return false;
     }
     if (FailedCount != 0) {
         FailedCount -= OmittedCount;
-        host_.ShowMessage(ResultSummary(), kResultsCaption, MessageIcon::Warning);
+        result_.Summary = ResultSummary();
+        host_.ShowMessage(MessageIcon::Warning, kResultsCaption, result_.Summary);
+    }
+    result_.WrittenCount = WrittenCount;
+    result_.FailedCount = FailedCount;
+    result_.OmittedCount = OmittedCount;
+    result_.BatchTotal = BatchTotal;
+    if (format != nullptr && format->reportedHashWidth > 0) {
+        result_.HashTotalText = GetHashTotal(format->reportedHashWidth);
     }
     return true;
 }
 
 std::string TBankFile::GetDefaultFileName(char formatCode) const {
-    const BankFormat* format = FindBankFormat(formatCode);
+    const FormatProfile* format = FindFormatProfile(formatCode);
     if (format == nullptr) return std::string(kFallbackFileName);
-    std::string name(format->defaultFileName);
-    if (formatCode == 'B') name.append(PadLeftZeros(lastBatchNo_, 4)).append(".dat");
+    const std::string_view pattern = format->defaultFileName;
+    const std::size_t first = pattern.find('#');
+    if (first == std::string_view::npos) return std::string(pattern);
+    const std::size_t end = pattern.find_first_not_of('#', first);
+    const std::size_t digits = (end == std::string_view::npos ? pattern.size() : end) - first;
+    std::string name(pattern.substr(0, first));
+    name.append(PadLeftZeros(lastBatchNo_, static_cast<int>(digits)));
+    if (end != std::string_view::npos) name.append(pattern.substr(end));
     return name;
 }
 
@@ -246,25 +243,25 @@ void TBankFile::ProcessDetails() {
             ErrorMessage.clear();
         }
 
-        host_.StepProgress();
+        host_.Step();
         host_.ProcessPendingEvents();
     }
 }
 
 std::string TBankFile::GetHeaderText() {
-    if (const BankFormat* format = FindBankFormat(FormatCode)) return format->header(*this);
+    if (const FormatProfile* format = Profile()) return (*format->header)(*this);
     ReportFunctionError("GetHeaderText");
     return {};
 }
 
 std::string TBankFile::GetTextOut() {
-    if (const BankFormat* format = FindBankFormat(FormatCode)) return format->detail(*this);
+    if (const FormatProfile* format = Profile()) return (*format->detail)(*this);
     ReportFunctionError("GetTextOut");
     return {};
 }
 
 std::string TBankFile::GetFooterText() {
-    if (const BankFormat* format = FindBankFormat(FormatCode)) return format->footer(*this);
+    if (const FormatProfile* format = Profile()) return (*format->footer)(*this);
     ReportFunctionError("GetFooterText");
     return {};
 }
@@ -274,7 +271,7 @@ void TBankFile::ReportFunctionError(std::string_view functionName) {
     text.append(functionName);
     // Not under the busy cursor; the detail loop shows it again for the next detail.
     host_.SetBusyCursor(false);
-    host_.ShowMessage(text, "", MessageIcon::Information);
+    host_.ShowMessage(MessageIcon::Information, "", text);
 }
 
 std::string TBankFile::ResultSummary() const {
@@ -317,19 +314,22 @@ void TBankFile::AddToBatchTotal(Money amount) {
 }
 
 void TBankFile::AddToHashTotal() {
+    const FormatProfile* format = Profile();
+    if (format == nullptr || format->hashSlice->from == 0) return;
+    const HashSlice& slice = format->hashSlice;
     const std::string_view account = CurrentDetail().CreditAccountNumber;
-    for (const HashSlice& slice : kHashSlices) {
-        if (slice.codes.find(FormatCode) == std::string_view::npos) continue;
-        const auto from = static_cast<std::size_t>(slice.from - 1);
-        if (from >= account.size()) return;
-        const std::string_view digits = account.substr(from, static_cast<std::size_t>(slice.to) - from);
-        if (IsDigitText(digits) && IsDigitText(HashTotal) && (HashTotal == "0" || HashTotal[0] != '0')) {
-            AddDigitsInPlace(HashTotal, digits);
-        } else {
-            HashTotal = AddNumberTexts(HashTotal, digits);
-        }
-        return;
+    const auto from = static_cast<std::size_t>(slice.from - 1);
+    if (from >= account.size()) return;
+    const std::string_view digits = account.substr(from, static_cast<std::size_t>(slice.to) - from);
+    if (IsDigitText(digits) && IsDigitText(HashTotal) && (HashTotal == "0" || HashTotal[0] != '0')) {
+        AddDigitsInPlace(HashTotal, digits);
+    } else {
+        HashTotal = AddNumberTexts(HashTotal, digits);
     }
+}
+
+const FormatProfile* TBankFile::Profile() const {
+    return FindFormatProfile(FormatCode);
 }
 
 const TABAHeaderRecord& TBankFile::HeaderRecord() const {

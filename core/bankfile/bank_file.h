@@ -8,6 +8,7 @@
 #include "aba/aba_lines.h"
 #include "aba/records.h"
 #include "bankfile/conversion_host.h"
+#include "bankfile/format_profile.h"
 #include "util/clock.h"
 #include "util/money.h"
 #include "util/text_lines.h"
@@ -31,6 +32,16 @@ struct ConversionOptions {
     std::string PayerReference;
     std::string PayerParticulars;
     std::string PayerCode;
+};
+
+// What a finished conversion leaves for the wizard and the conversion report.
+struct ConversionResult {
+    std::int32_t WrittenCount = 0;
+    std::int32_t FailedCount = 0;  // failed for a reason other than a negative amount
+    std::int32_t OmittedCount = 0;
+    Money BatchTotal{};
+    std::string HashTotalText;  // the hash total as the records write it; what the report prints
+    std::string Summary;        // the result summary shown, empty when none was shown
 };
 
 // The conversion engine: turns validated ABA lines into the records of one
@@ -63,8 +74,14 @@ public:
     // conversion goes on with the field left empty.
     void ReportFunctionError(std::string_view functionName);
 
-    // The result summary text of the last conversion.
+    // The result summary text of the counts as they stand.
     std::string ResultSummary() const;
+
+    // The last conversion's counts, totals and summary.
+    const ConversionResult& Result() const { return result_; }
+
+    // The profile of FormatCode, or nullptr for a code without a format.
+    const FormatProfile* Profile() const;
 
     // ---- engine operations used by the formatters and builders
     Money GetAmountValue();
@@ -107,7 +124,7 @@ public:
     std::string GetUniqueReference();
 
     // ---- trailer fields (counts and totals of the current pass)
-    std::string GetHashTotal(int width);
+    std::string GetHashTotal(int width) const;
     std::string GetBatchTotal(int width) const;
     std::string GetDetailCount(int width) const;
 
@@ -140,7 +157,6 @@ public:
     std::string PayerReference;
     std::string PayerParticulars;
     std::string PayerCode;
-    std::string HashTotalText;  // the last hash total written by GetHashTotal (printed on the report)
 
     // The process-wide error flag: raised by a formatter when the current
     // detail cannot be converted; counted and cleared by the detail loop.
@@ -155,7 +171,8 @@ private:
     Clock& clock_;
     const AbaLines* abaLines_ = nullptr;
     TextLines* bankFileLines_ = nullptr;
-    std::string lastBatchNo_;  // for B's default file name
+    std::string lastBatchNo_;  // for a default file name that carries the batch number
+    ConversionResult result_;
 };
 
 }  // namespace billpay

@@ -51,9 +51,11 @@ private:
     int next_ = 1;
 };
 
-// Gateway records (H) end with "0" in column 160; Fastnet records end blank.
-FixedRecord& EndOfRecord(FixedRecord& record, int first, char code) {
-    if (code == 'H') return record.Blanks(first, 159).Field(160, 160, "0");
+// Gateway records end with "0" in column 160; Fastnet records end blank.
+enum class RecordEnd { Blank, Zero };
+
+FixedRecord& EndOfRecord(FixedRecord& record, int first, RecordEnd end) {
+    if (end == RecordEnd::Zero) return record.Blanks(first, 159).Field(160, 160, "0");
     return record.Blanks(first, 160);
 }
 
@@ -76,11 +78,9 @@ std::string DebitAccountAndBatch(TBankFile& bf) {
     return text;
 }
 
-}  // namespace
-
 // The file header: the debit account with the batch number, the pay date and
 // the remitter.
-std::string FixedWidthHeader(TBankFile& bf) {
+std::string FixedWidthHeader(TBankFile& bf, RecordEnd end) {
     FixedRecord record;
     record.Field(1, 2, "12")
         .Field(3, 4, bf.GetDebitBank())
@@ -91,14 +91,14 @@ std::string FixedWidthHeader(TBankFile& bf) {
         .Field(19, 24, bf.GetPayDate("ddmmyy"))
         .Blanks(25, 31)
         .Field(32, 51, bf.GetRemitterName());
-    return std::move(EndOfRecord(record, 52, bf.FormatCode)).Text();
+    return std::move(EndOfRecord(record, 52, end)).Text();
 }
 
 // One payment: the payee's account, the amount in cents, the payee's name and
 // statement fields, the remitter, and the payer's statement fields.
-std::string FixedWidthDetail(TBankFile& bf) {
-    // Only Fastnet Business carries the payer's fields, as entered.
-    const bool payerFields = bf.FormatCode == 'S';
+std::string FixedWidthDetail(TBankFile& bf, RecordEnd end) {
+    // The payer's fields, as entered, where the format offers them (Fastnet Business).
+    const bool payerFields = bf.Profile()->page->payerFields;
     const auto payer = [payerFields](const std::string& field) {
         return payerFields ? field : std::string();
     };
@@ -117,18 +117,39 @@ std::string FixedWidthDetail(TBankFile& bf) {
         .Field(121, 132, payer(bf.PayerCode))
         .Field(133, 144, payer(bf.PayerReference))
         .Field(145, 156, payer(bf.PayerParticulars));
-    return std::move(EndOfRecord(record, 157, bf.FormatCode)).Text();
+    return std::move(EndOfRecord(record, 157, end)).Text();
 }
 
 // The file trailer: the hash total of the payees' branch and customer numbers
 // and the batch total in cents.
-std::string FixedWidthTrailer(TBankFile& bf) {
+std::string FixedWidthTrailer(TBankFile& bf, RecordEnd end) {
     FixedRecord record;
     record.Field(1, 4, "1399")
         .Field(5, 15, bf.GetHashTotal(11))
         .Blanks(16, 21)
         .Growing(22, 31, bf.GetBatchTotal(10));
-    return std::move(EndOfRecord(record, 32, bf.FormatCode)).Text();
+    return std::move(EndOfRecord(record, 32, end)).Text();
+}
+
+}  // namespace
+
+std::string FastnetHeader(TBankFile& bf) {
+    return FixedWidthHeader(bf, RecordEnd::Blank);
+}
+std::string FastnetDetail(TBankFile& bf) {
+    return FixedWidthDetail(bf, RecordEnd::Blank);
+}
+std::string FastnetTrailer(TBankFile& bf) {
+    return FixedWidthTrailer(bf, RecordEnd::Blank);
+}
+std::string GatewayHeader(TBankFile& bf) {
+    return FixedWidthHeader(bf, RecordEnd::Zero);
+}
+std::string GatewayDetail(TBankFile& bf) {
+    return FixedWidthDetail(bf, RecordEnd::Zero);
+}
+std::string GatewayTrailer(TBankFile& bf) {
+    return FixedWidthTrailer(bf, RecordEnd::Zero);
 }
 
 // The EPW header, built after the counting pass: the debit account with the

@@ -1,8 +1,8 @@
 // BNZ PC Diskette (B): fixed-width records, a 20-character header and trailer
 // around 160-character details. BNZ PC Banking (D) and Kiwibank Batch Upload
 // (Z): one comma-separated layout; nothing is quoted, so every text field is
-// cleaned (or, for D's other party particulars, stripped of commas) before it
-// is written.
+// cleaned before it is written (D's other party particulars come in without
+// their commas, as every option text of a comma-separated format does).
 
 #include <string>
 #include <string_view>
@@ -14,20 +14,6 @@
 #include "util/text.h"
 
 namespace billpay::bnz {
-
-namespace {
-
-// D's other party particulars: written as entered and trimmed, but a comma
-// would add a field to the line, so commas are dropped.
-std::string OtherPartyParticulars(std::string_view entered) {
-    std::string text;
-    for (const char c : Trim(entered)) {
-        if (c != ',') text += c;
-    }
-    return Trim(text);
-}
-
-}  // namespace
 
 // ---- B: BNZ PC Diskette
 
@@ -91,8 +77,8 @@ std::string CommaSeparatedDetail(TBankFile& bf) {
     DelimitedLine line;
     AppendPaymentFields(line, bf);
     line << "";
-    // Kiwibank's layout has no other party particulars.
-    line << (bf.FormatCode == 'D' ? OtherPartyParticulars(bf.PreformatRef) : std::string());
+    // The other party particulars, trimmed, where the format offers them (Kiwibank does not).
+    line << (bf.Profile()->page->preformatMaxLength > 0 ? Trim(bf.PreformatRef) : std::string());
     line << "";
     return std::move(line).Text();
 }

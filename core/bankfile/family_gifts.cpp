@@ -15,16 +15,8 @@ namespace billpay::gifts {
 
 namespace {
 
-// GIFTS writes its dates with two-digit years, Direct Online with four.
-std::string_view DatePattern(char code) {
-    return code == 'K' ? "yyyymmdd" : "yymmdd";
-}
-
-}  // namespace
-
 // The batch header: the pay date and the day the file was made.
-std::string BatchHeader(TBankFile& bf) {
-    const std::string_view pattern = DatePattern(bf.FormatCode);
+std::string BatchHeader(TBankFile& bf, std::string_view pattern) {
     DelimitedLine line;
     line << "1";
     line.Empty(5);
@@ -32,6 +24,17 @@ std::string BatchHeader(TBankFile& bf) {
     line << bf.GetTodaysDate(pattern);
     line << "";
     return std::move(line).Text();
+}
+
+}  // namespace
+
+// GIFTS writes its dates with two-digit years, Direct Online with four.
+std::string GiftsHeader(TBankFile& bf) {
+    return BatchHeader(bf, "yymmdd");
+}
+
+std::string DirectOnlineHeader(TBankFile& bf) {
+    return BatchHeader(bf, "yyyymmdd");
 }
 
 // One payment: the payee's account, the amount in cents, the payee's name and

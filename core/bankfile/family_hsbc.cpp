@@ -42,11 +42,11 @@ std::string BulkPaymentsDetail(TBankFile& bf) {
 
 std::string BulkPaymentsTrailer(TBankFile& bf) {
     return Join({
-        "T",                                               // 1
-        PadLeftZeros(RightText(bf.HashTotal, 4), 4),       // 2-5    last four hash digits
-        RightText(bf.GetBatchTotal(15), 15),               // 6-20   whole cents
-        bf.GetDetailCount(4),  // 21-24  details written
-        Blanks(96),                                        // 25-120
+        "T",                                          // 1
+        PadLeftZeros(RightText(bf.HashTotal, 4), 4),  // 2-5    last four hash digits
+        RightText(bf.GetBatchTotal(15), 15),          // 6-20   whole cents
+        bf.GetDetailCount(4),                         // 21-24  details written
+        Blanks(96),                                   // 25-120
     });
 }
 
@@ -54,17 +54,17 @@ std::string BulkPaymentsTrailer(TBankFile& bf) {
 
 std::string BatchPaymentsHeader(TBankFile& bf) {
     return Join({
-        "1NZHSBC",                                         // 1-7
-        bf.DebitAccount,                                   // 8-19   12 digits (checked by the engine)
-        "PS1",                                             // 20-22
-        bf.GetDetailCount(6),  // 23-28  details to be written
-        bf.GetBatchTotal(17),                              // 29-45  dollars with "."
-        bf.GetPayDate("yyyymmdd"),                         // 46-53  payment date
-        "APO",                                             // 54-56
-        Blanks(24),                                        // 57-80
-        "A",                                               // 81
-        Blanks(53),                                        // 82-134
-        "1",                                               // 135
+        "1NZHSBC",                  // 1-7
+        bf.DebitAccount,            // 8-19   12 digits (checked by the engine)
+        "PS1",                      // 20-22
+        bf.GetDetailCount(6),       // 23-28  details to be written
+        bf.GetBatchTotal(17),       // 29-45  dollars with "."
+        bf.GetPayDate("yyyymmdd"),  // 46-53  payment date
+        "APO",                      // 54-56
+        Blanks(24),                 // 57-80
+        "A",                        // 81
+        Blanks(53),                 // 82-134
+        "1",                        // 135
     });
 }
 

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "bankfile/bank_file.h"
+#include "bankfile/format_profile.h"
 #include "util/date.h"
 #include "util/number_text.h"
 #include "util/text.h"
@@ -17,25 +18,6 @@
 namespace billpay {
 
 namespace {
-
-bool HasCode(std::string_view codes, char code) {
-    return codes.find(code) != std::string_view::npos;
-}
-
-// A per-format value: the format codes it applies to and the value.
-template <typename Value>
-struct CodeEntry {
-    std::string_view codes;
-    Value value;
-};
-
-template <typename Value, std::size_t N>
-const Value* FindFor(const std::array<CodeEntry<Value>, N>& table, char code) {
-    for (const auto& entry : table) {
-        if (HasCode(entry.codes, code)) return &entry.value;
-    }
-    return nullptr;
-}
 
 // ---- texts
 
@@ -67,15 +49,6 @@ std::string NumberText(std::uint64_t value, int minDigits = 1) {
 
 // ---- amounts
 
-// How an amount is written: a number picture with `integerDigits` digits that
-// are always written before the point ("0" digits; a "#" picture has one) and
-// two decimals, or C's "%15.2f".
-struct AmountPicture {
-    int integerDigits;
-    bool keepPoint;  // false: the point is taken out of the written picture
-    bool printfWidth15 = false;
-};
-
 // Writes an amount with a number picture: "-" for a negative amount, then the
 // whole dollars with at least `integerDigits` digits (more when the amount
 // needs them), the point when kept, and two decimals. The ticks below a cent
@@ -93,7 +66,7 @@ void AppendPicture(std::string& out, Money value, int integerDigits, bool keepPo
 }
 
 std::string WritePicture(Money value, const AmountPicture& picture) {
-    if (picture.printfWidth15) return FormatFixed(value, 15, 2);
+    if (picture.style == AmountStyle::Printf15) return FormatFixed(value, 15, 2);
     // Most amounts fit the string's own small buffer, so no reserve.
     std::string text;
     AppendPicture(text, value, picture.integerDigits, picture.keepPoint);
@@ -101,20 +74,6 @@ std::string WritePicture(Money value, const AmountPicture& picture) {
 }
 
 // ---- account numbers
-
-enum class AccountLayout {
-    BlankAfter15,  // 15 digits and a blank; 16 unchanged; otherwise 16 blanks
-    ZeroAfter15,   // 15 digits and "0"; 16 unchanged; otherwise 16 blanks
-    Unchanged,
-    Parts,        // the four parts zero-filled to their widths and joined
-    DashedParts,  // the same with "-" between the parts
-    Hsbc,         // a 3-digit suffix, then four blanks; otherwise 20 blanks
-};
-
-struct AccountFormat {
-    AccountLayout layout;
-    std::array<int, 4> widths{};  // bank, branch, base, suffix
-};
 
 std::string FormatAccountParts(std::string_view account, const std::array<int, 4>& widths, bool dashed) {
     const std::array<std::string, 4> parts = {GetBankPart(account), GetBranchPart(account),
@@ -137,28 +96,6 @@ std::string FixedWidthAccount(std::string_view account, std::string_view after15
     return std::string(width, ' ');
 }
 
-constexpr std::array<CodeEntry<AccountFormat>, 9> kAccountFormats = {{
-    {"AHMS", {AccountLayout::BlankAfter15}},
-    {"T", {AccountLayout::ZeroAfter15}},
-    {"DGKZ", {AccountLayout::Unchanged}},
-    {"B", {AccountLayout::Parts, {3, 4, 8, 4}}},
-    {"EFIPV", {AccountLayout::Parts, {2, 4, 7, 3}}},
-    {"N", {AccountLayout::Parts, {2, 4, 8, 3}}},
-    {"UW", {AccountLayout::Parts, {2, 4, 8, 4}}},
-    {"J", {AccountLayout::DashedParts, {2, 4, 7, 3}}},
-    {"X", {AccountLayout::Hsbc}},
-}};
-
-constexpr std::array<CodeEntry<AmountPicture>, 7> kAmountPictures = {{
-    {"AHMPST", {8, false}},     // "00000000.00"
-    {"BU", {9, false}},         // "000000000.00"
-    {"IW", {13, false}},        // "0000000000000.00"
-    {"X", {13, true}},          // "0000000000000.00"
-    {"DGKZ", {1, false}},       // "########0.00"
-    {"EJN", {1, true}},         // "########0.00"
-    {"FLV", {15, true, true}},  // "%15.2f"
-}};
-
 // The trailer's batch total by its width.
 struct BatchTotalPicture {
     int width;
@@ -166,38 +103,11 @@ struct BatchTotalPicture {
 };
 
 constexpr std::array<BatchTotalPicture, 5> kBatchTotalPictures = {{
-    {10, {8, false}},   // "00000000.00"
-    {11, {9, false}},   // "000000000.00"
-    {15, {13, false}},  // "0000000000000.00"
-    {17, {14, true}},   // "00000000000000.00"
-    {-1, {1, true}},    // "0.00"
-}};
-
-constexpr std::array<CodeEntry<std::string_view>, 4> kDetailRecordTypes = {{
-    {"AHMPSTU", "13"},
-    {"B", "B"},
-    {"DGKZ", "2"},
-    {"IWX", "D"},
-}};
-
-constexpr std::array<CodeEntry<std::string_view>, 3> kTransactionCodes = {{
-    {"AHJS", "051"},
-    {"MPT", "050"},
-    {"DGIKWZ", "50"},
-}};
-
-// How the batch number goes into a header: zero-filled to a width; for P
-// only its last two characters are kept.
-struct BatchNoLayout {
-    int width;
-    bool lastTwoOnly = false;
-};
-
-constexpr std::array<CodeEntry<BatchNoLayout>, 4> kBatchNoLayouts = {{
-    {"ADGHJKMSZ", {2}},
-    {"BU", {4}},
-    {"P", {2, true}},
-    {"T", {7}},
+    {10, {AmountStyle::Picture, 8, false}},   // "00000000.00"
+    {11, {AmountStyle::Picture, 9, false}},   // "000000000.00"
+    {15, {AmountStyle::Picture, 13, false}},  // "0000000000000.00"
+    {17, {AmountStyle::Picture, 14, true}},   // "00000000000000.00"
+    {-1, {AmountStyle::Picture, 1, true}},    // "0.00"
 }};
 
 // Bank names by the two-digit bank number of the credit account (1 to 38).
@@ -297,8 +207,9 @@ std::string TBankFile::GetRemitterName() const {
     const TABADetailRecord* first = FirstDetail();
     std::string name = TrimField(first ? first->RemitterName.view() : std::string_view{}, true, 20, true);
     CleanFieldText(name, 20, "", false);
-    // G, D and Z take the name as it is; their records trim it anyway.
-    if (HasCode("GDZ", FormatCode)) return name;
+    // Formats that take the name as it is trim it in their records anyway.
+    const FormatProfile* profile = Profile();
+    if (profile != nullptr && *profile->remitterName == Padding::Unpadded) return name;
     return PadRightSpaces(name, 20);
 }
 
@@ -314,7 +225,10 @@ std::string TBankFile::GetDebitBank() const {
 
 std::string TBankFile::GetDebitBranch() const {
     std::string branch = GetBranchPart(DebitAccount);
-    return FormatCode == 'B' ? PadLeftZeros(branch, 4) : branch;
+    const FormatProfile* profile = Profile();
+    if (profile != nullptr && *profile->debitBranch == DebitBranchLayout::ZeroFilled)
+        return PadLeftZeros(branch, 4);
+    return branch;
 }
 
 std::string TBankFile::GetDebitAccountBase() const {
@@ -326,16 +240,17 @@ std::string TBankFile::GetDebitSuffix() const {
 }
 
 std::string TBankFile::GetHeaderBatchNo() {
-    const BatchNoLayout* layout = FindFor(kBatchNoLayouts, FormatCode);
-    if (layout == nullptr) {
+    const FormatProfile* profile = Profile();
+    if (profile == nullptr || profile->headerBatchNo->width == 0) {
         ReportFunctionError(std::string("GetHeaderBatchNo codein = ").append(1, FormatCode));
         return BatchNo;
     }
-    if (layout->lastTwoOnly) {
+    const BatchNoLayout& layout = profile->headerBatchNo;
+    if (layout.lastTwoOnly) {
         const std::string_view trimmed = TrimView(BatchNo);
-        if (trimmed.size() > 2) return PadLeftZeros(trimmed.substr(trimmed.size() - 2), layout->width);
+        if (trimmed.size() > 2) return PadLeftZeros(trimmed.substr(trimmed.size() - 2), layout.width);
     }
-    return PadLeftZeros(BatchNo, layout->width);
+    return PadLeftZeros(BatchNo, layout.width);
 }
 
 std::string TBankFile::GetDateCheckSum(std::string_view sixDigitDate) const {
@@ -356,13 +271,17 @@ std::string TBankFile::GetTimeNow(std::string_view pattern) {
 // ---- detail fields
 
 std::string TBankFile::GetDetailRecordType() {
-    if (const std::string_view* type = FindFor(kDetailRecordTypes, FormatCode)) return std::string(*type);
+    const FormatProfile* profile = Profile();
+    if (profile != nullptr && profile->detailRecordType->has_value())
+        return std::string(**profile->detailRecordType);
     ReportFunctionError(std::string("GetDetailRecordType: Undefined case for ").append(1, FormatCode));
     return {};
 }
 
 std::string TBankFile::GetTransactionCode() {
-    if (const std::string_view* code = FindFor(kTransactionCodes, FormatCode)) return std::string(*code);
+    const FormatProfile* profile = Profile();
+    if (profile != nullptr && profile->transactionCode->has_value())
+        return std::string(**profile->transactionCode);
     ReportFunctionError("GetTransactionCode");
     return {};
 }
@@ -370,12 +289,15 @@ std::string TBankFile::GetTransactionCode() {
 std::string TBankFile::GetAccountNumber(std::string_view account) {
     // A detail that has already failed gets no account number.
     if (ErrorFlag) return {};
-    const AccountFormat* format = FindFor(kAccountFormats, FormatCode);
-    if (format == nullptr) {
+    const FormatProfile* profile = Profile();
+    const AccountFormat* format = profile != nullptr ? &*profile->accountNumber : nullptr;
+    if (format == nullptr || format->layout == AccountLayout::None) {
         ReportFunctionError("GetAccountNumber");
         return {};
     }
     switch (format->layout) {
+        case AccountLayout::None:
+            break;
         case AccountLayout::BlankAfter15:
             return FixedWidthAccount(account, " ", 16);
         case AccountLayout::ZeroAfter15:
@@ -402,8 +324,9 @@ std::string TBankFile::GetAccountNumber(std::string_view account) {
 
 std::string TBankFile::GetAmount() {
     const Money amount = GetAmountValue();
-    const AmountPicture* picture = FindFor(kAmountPictures, FormatCode);
-    if (picture == nullptr) {
+    const FormatProfile* profile = Profile();
+    const AmountPicture* picture = profile != nullptr ? &*profile->amount : nullptr;
+    if (picture == nullptr || picture->style == AmountStyle::None) {
         ReportFunctionError(" GetAmount ");
         return {};
     }
@@ -419,7 +342,9 @@ std::string TBankFile::GetAccountTitle() const {
 std::string TBankFile::GetAccountTitleWidth(int width) const {
     std::string title = TrimField(CurrentDetail().AccountTitle, true, width, true);
     CleanFieldText(title, width, "", false);
-    return FormatCode == 'L' ? title : PadRightSpaces(title, width);
+    const FormatProfile* profile = Profile();
+    if (profile != nullptr && *profile->accountTitle == Padding::Unpadded) return title;
+    return PadRightSpaces(title, width);
 }
 
 std::string TBankFile::GetPayeeField(std::string_view name) const {
@@ -430,13 +355,11 @@ std::string TBankFile::GetPayeeField(std::string_view name) const {
     } else if (name == "PayeeParticulars") {
         value = LeftText(CurrentDetail().RemitterName, 12);
     }
-    if (reference && (FormatCode == 'F' || FormatCode == 'V')) {
-        CleanFieldText(value, 11, "", false);
-        return PadRightSpaces(value, 11);
-    }
-    CleanFieldText(value, 12, "", false);
-    if (reference && FormatCode == 'X') return PadLeftSpaces(value, 12);
-    return PadRightSpaces(value, 12);
+    PayeeReferenceLayout layout{12, false};
+    if (const FormatProfile* profile = Profile(); reference && profile != nullptr)
+        layout = profile->payeeReference;
+    CleanFieldText(value, layout.width, "", false);
+    return layout.rightJustified ? PadLeftSpaces(value, layout.width) : PadRightSpaces(value, layout.width);
 }
 
 std::string TBankFile::GetBankName() const {
@@ -470,7 +393,8 @@ std::string TBankFile::GetConfidentialFlag() const {
 }
 
 std::string TBankFile::GetShortDebitAccount() const {
-    if (FormatCode == 'L') {
+    const FormatProfile* profile = Profile();
+    if (profile != nullptr && *profile->shortDebitAccount == ShortDebitAccountLayout::DigitsOnly) {
         std::string digits;
         for (char c : TrimView(DebitAccount)) {
             if (c >= '0' && c <= '9' && !(digits.empty() && c == '0')) digits.push_back(c);
@@ -486,13 +410,17 @@ std::string TBankFile::GetShortDebitAccount() const {
 std::string TBankFile::GetNextSequenceNo() {
     ++SequenceNo;
     const std::string number = std::to_string(SequenceNo);
-    return FormatCode == 'X' ? PadLeftSpaces(number, 12) : PadLeftZeros(number, 6);
+    SequenceNoLayout layout{6, false};
+    if (const FormatProfile* profile = Profile()) layout = profile->sequenceNo;
+    return layout.blankFilled ? PadLeftSpaces(number, layout.width) : PadLeftZeros(number, layout.width);
 }
 
 std::string TBankFile::GetUniqueReference() {
     const TABADetailRecord* first = FirstDetail();
     std::string prefix =
         NumberText(SumOfCharCodes(first ? first->RemitterName.view() : std::string_view{}), 4);
+    const FormatProfile* profile = Profile();
+    const bool dropLastDigit = profile != nullptr && *profile->uniqueReference == TimeCodeDigits::DropLast;
     std::string candidate;
     std::optional<TimeOfDay> previousReading;
     for (;;) {
@@ -511,7 +439,7 @@ std::string TBankFile::GetUniqueReference() {
         std::string timeCode = NumberText(
             static_cast<std::uint64_t>(now.hour) * 360000 + static_cast<std::uint64_t>(now.minute) * 6000 +
             static_cast<std::uint64_t>(now.second) * 100 + static_cast<std::uint64_t>(now.centisecond));
-        if (FormatCode == 'V') timeCode.pop_back();
+        if (dropLastDigit) timeCode.pop_back();
         candidate.append(timeCode);
         if (LastReference.empty() || candidate != LastReference) break;
     }
@@ -521,11 +449,9 @@ std::string TBankFile::GetUniqueReference() {
 
 // ---- trailer fields
 
-std::string TBankFile::GetHashTotal(int width) {
+std::string TBankFile::GetHashTotal(int width) const {
     const auto w = static_cast<std::size_t>(width < 0 ? 0 : width);
-    HashTotalText =
-        HashTotal.size() > w ? HashTotal.substr(HashTotal.size() - w) : PadLeftZeros(HashTotal, width);
-    return HashTotalText;
+    return HashTotal.size() > w ? HashTotal.substr(HashTotal.size() - w) : PadLeftZeros(HashTotal, width);
 }
 
 std::string TBankFile::GetBatchTotal(int width) const {

@@ -6,15 +6,19 @@ namespace billpay {
 
 class TBankFile;
 
-// The record builders of each format family, one file per family. The format
-// table points each code at the builders of its own layout; a builder that
-// serves several codes looks at the engine's FormatCode for their variants.
+// The record builders of each format family, one file per family. Each
+// format's profile points at the builders of its own layout; a builder that
+// serves several codes reads their differences from the profile.
 // A record a format does not have is NoRecord (bankfile/record_building.h).
 namespace asb {
-// ASB Fastnet Office (A), Fastnet Business (S) and Gateway (H): 160 columns.
-std::string FixedWidthHeader(TBankFile& bf);
-std::string FixedWidthDetail(TBankFile& bf);
-std::string FixedWidthTrailer(TBankFile& bf);
+// ASB Fastnet Office (A) and Fastnet Business (S): 160 columns.
+std::string FastnetHeader(TBankFile& bf);
+std::string FastnetDetail(TBankFile& bf);
+std::string FastnetTrailer(TBankFile& bf);
+// ASB Gateway (H): the same with "0" in column 160.
+std::string GatewayHeader(TBankFile& bf);
+std::string GatewayDetail(TBankFile& bf);
+std::string GatewayTrailer(TBankFile& bf);
 // ASB EPW CSV (J): no trailer.
 std::string EpwCsvHeader(TBankFile& bf);
 std::string EpwCsvDetail(TBankFile& bf);
@@ -34,7 +38,8 @@ std::string CommaSeparatedDetail(TBankFile& bf);
 namespace gifts {
 // ANZ, BNZ, National Bank GIFTS (G) and ANZ Direct Online (K), with the
 // trailer CheckedBatchTrailer.
-std::string BatchHeader(TBankFile& bf);
+std::string GiftsHeader(TBankFile& bf);
+std::string DirectOnlineHeader(TBankFile& bf);
 std::string PaymentDetail(TBankFile& bf);
 }  // namespace gifts
 

@@ -1,53 +1,14 @@
 #include "bankfile/format_options.h"
 
-#include <array>
-
+#include "bankfile/format_profile.h"
 #include "util/text.h"
 
 namespace billpay {
-namespace {
-
 using enum DebitAccountDisplay;
 
-constexpr std::string_view kPreformatReference = "Preformat Reference:";
-constexpr std::string_view kOtherPartyParticulars = "Other Party Particulars:";
-constexpr std::string_view kOrderingPartyName = "Ordering Party Name:";
-constexpr std::string_view kOrderingPartyHint = "Enter the Ordering Party Name reference for this file";
-
-// In the order of the banking-format list.
-constexpr std::array<FormatOptions, 21> kFormatOptions{{
-    {'G', 2, false, Grouped, {}, 0, false, {}, false, false},
-    {'K', 0, false, Grouped, {}, 0, false, {}, false, false},
-    {'J', 2, false, Grouped, {}, 0, false, {}, false, false},
-    {'S', 0, false, Grouped, {}, 0, false, {}, false, true},
-    {'A', 0, false, Grouped, {}, 0, false, {}, false, false},
-    {'H', 2, false, Grouped, {}, 0, false, {}, false, false},
-    {'D', 2, false, Grouped, kOtherPartyParticulars, 12, false,
-     "Enter the Other Party Particulars reference for this file", false, false},
-    {'B', 4, true, Grouped, {}, 0, false, {}, false, false},
-    {'E', 0, false, AsStored, kPreformatReference, 16, true,
-     "Enter the Citibank Preformat Reference for this file", false, false},
-    {'V', 0, false, AsStored, kOrderingPartyName, 35, true, kOrderingPartyHint, false, false},
-    {'F', 0, false, AsStored, {}, 0, false, {}, false, false},
-    {'L', 0, false, AsStored, kOrderingPartyName, 35, true, kOrderingPartyHint, true, false},
-    {'X', 0, false, AsStored, {}, 0, false, {}, false, false},
-    {'I', 0, false, Empty, {}, 0, false, {}, false, false},
-    {'Z', 0, false, Grouped, {}, 0, false, {}, false, false},
-    {'N', 0, false, Grouped, {}, 0, false, {}, false, false},
-    {'M', 2, true, Grouped, {}, 0, false, {}, false, false},
-    {'T', 7, true, Grouped, {}, 0, false, {}, false, false},
-    {'U', 4, false, Grouped, {}, 0, false, {}, false, false},
-    {'W', 0, false, Grouped, {}, 0, false, {}, false, false},
-    {'P', 3, true, Grouped, {}, 0, false, {}, false, false},
-}};
-
-}  // namespace
-
 const FormatOptions* FindFormatOptions(char code) {
-    for (const FormatOptions& options : kFormatOptions) {
-        if (options.code == code) return &options;
-    }
-    return nullptr;
+    const FormatProfile* profile = FindFormatProfile(code);
+    return profile != nullptr ? &*profile->page : nullptr;
 }
 
 std::string DebitAccountForDisplay(std::string_view debitAccount, DebitAccountDisplay display) {

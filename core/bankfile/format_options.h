@@ -14,7 +14,7 @@ enum class DebitAccountDisplay {
 
 // Which conversion options a format offers, how long they may be and which
 // are required before it can convert. A maximum length of 0 means the field
-// is not offered.
+// is not offered. Each format's profile holds its own (bankfile/format_profile.h).
 struct FormatOptions {
     char code;
     int batchMaxLength;

@@ -50,8 +50,7 @@ std::string CheckedBatchTrailer(TBankFile& bf) {
     line << "3";
     line << CheckedField(RemoveFirstChar(bf.GetBatchTotal(-1), "."), 12, " Footer: BatchTotal ", bf);
     line << CheckedField(std::to_string(bf.WrittenCount), 5, " Footer: Transaction Count ", bf);
-    bf.HashTotal = bf.GetHashTotal(11);
-    line << CheckedField(bf.HashTotal, 11, " Footer: hashTotal ", bf);
+    line << CheckedField(bf.GetHashTotal(11), 11, " Footer: hashTotal ", bf);
     return std::move(line).Text();
 }
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -62,7 +63,8 @@ protected:
 TEST_F(Cli, ValidateCleanFile) {
     const Result r = Run("validate --format a " + Sample().string());
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "Validation Completed OK\nFile Contains 4 Transactions\nDirect Credit Balance is $100999.98\n");
+    EXPECT_EQ(r.out,
+              "Validation Completed OK\nFile Contains 4 Transactions\nDirect Credit Balance is $100999.98\n");
     EXPECT_EQ(r.err, "");
 }
 
@@ -104,7 +106,8 @@ TEST_F(Cli, HelpVersionAndFormats) {
     std::string line, codes;
     while (std::getline(lines, line)) codes += line[0];
     EXPECT_EQ(codes, "GKJSAHDBEVFLXIZNMTUWP");
-    EXPECT_NE(formats.out.find("B\t1\tA:\\PTMDnnnn.dat\tBNZ PC Diskette\n"), std::string::npos) << formats.out;
+    EXPECT_NE(formats.out.find("B\t1\tA:\\PTMDnnnn.dat\tBNZ PC Diskette\n"), std::string::npos)
+        << formats.out;
     EXPECT_NE(formats.out.find("J\t2\tA:\\bankfile.csv\tASB EPW CSV\n"), std::string::npos);
 }
 
@@ -191,7 +194,26 @@ TEST_F(Cli, ConvertUsageErrors) {
         {"convert --format S --payer-code 1234567890123" + file, "--payer-code is longer than 12 characters"},
         {"convert --format A --now yesterday" + file, "--now takes YYYY-MM-DDTHH:MM:SS[.cc]"},
         {"convert --format A --debit-account 12x" + file, "--debit-account takes digits"},
-        {"convert --format A --batch" , "--batch needs a value"},
+        // A debit account given passes the check validation gives the file's own.
+        {"convert --format A --debit-account ''" + file,
+         "--debit-account is refused for format A (ASB Fastnet Office): Account Number length incorrect - "},
+        {"convert --format A --debit-account -" + file, "Account Number length incorrect - "},
+        {"convert --format A --debit-account 1" + file, "Account Number length incorrect - 1"},
+        {"convert --format A --debit-account 123456789012345678901234567890" + file,
+         "Account Number length incorrect - 123456789012345678901234567890"},
+        {"convert --format A --debit-account 12-3113-0123458-00" + file,
+         "Account Number invalid - 123113012345800"},
+        {"convert --format E --preformat P --debit-account 12345678901" + file,
+         "Account Number invalid - 12345678901"},
+        {"convert --format X --debit-account 12345678901" + file, "Account Number invalid - 12345678901"},
+        // A control character in any option is refused, naming the option.
+        {"convert --format D --preformat \"$(printf 'Pay\\tDec')\"" + file,
+         "--preformat must not contain a control character"},
+        {"convert --format B --batch \"$(printf '1\\r')\"" + file,
+         "--batch must not contain a control character"},
+        {"convert --format S --payer-code \"$(printf '\\177')\"" + file,
+         "--payer-code must not contain a control character"},
+        {"convert --format A --batch", "--batch needs a value"},
         {"convert" + file, "needs --format"},
     };
     for (const Case& c : cases) {
@@ -202,6 +224,22 @@ TEST_F(Cli, ConvertUsageErrors) {
     }
     // A macron counts as one character: folded, "Tāmaki" is six.
     EXPECT_EQ(Run("convert --format D --preformat 'Tāmaki Tāmak'" + file).status, 0);
+}
+
+TEST_F(Cli, ConvertTakesADebitAccountWrittenWithHyphens) {
+    // The file's own debit account, given as the user writes it, gives the same file.
+    const Result r = Run("convert --format A --now 2026-12-10T09:30:00 --debit-account 12-3113-0123457-00 " +
+                         Sample().string());
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, ReadFile(fs::path(BILLPAY_GOLDEN) / "A" / "expected.txt"));
+}
+
+TEST_F(Cli, CommaInAnOptionOfACommaSeparatedFormatAddsNoField) {
+    const Result r = Run("convert --format J --now 2026-12-10T09:30:00 --batch 1, " + Sample().string());
+    EXPECT_EQ(r.status, 0) << r.err;
+    const std::string header = r.out.substr(0, r.out.find('\r'));
+    EXPECT_EQ(header.rfind("12,123113012345701,", 0), 0u) << header;
+    EXPECT_EQ(std::count(header.begin(), header.end(), ','), 6) << header;
 }
 
 TEST_F(Cli, ConvertRefusesAFileWithProblems) {
@@ -218,12 +256,16 @@ TEST_F(Cli, OutputIsReplacedWholeOrNotAtAll) {
     WriteFile(target, "previous\r\n");
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 
-    // A failed conversion leaves the previous file as it was.
-    Result r = Run("convert --format X --debit-account 12345678901 " +
-                   (fs::path(BILLPAY_GOLDEN) / "input-hsbc.aba").string() + " -o " + target.string());
+    // A failed conversion leaves the previous file as it was: HSBC Batch
+    // Payments takes at most 300 payments.
+    billpay::testing::AbaGeneratorOptions tooMany;
+    tooMany.details = 301;
+    tooMany.debitAccount = "123456789012";
+    WriteFile(dir_ / "many.aba", billpay::testing::GenerateAbaFile(tooMany));
+    Result r = Run("convert --format X " + (dir_ / "many.aba").string() + " -o " + target.string());
+    fs::remove(dir_ / "many.aba");
     EXPECT_EQ(r.status, 3);
-    EXPECT_NE(r.err.find("Could not convert ABA file\nThe Debit Account Number is not a valid HSBC bank account "
-                         "number."),
+    EXPECT_NE(r.err.find("Could not convert ABA file\nThe number of detail records being generated exceeds"),
               std::string::npos)
         << r.err;
     EXPECT_EQ(ReadFile(target), "previous\r\n");
@@ -239,7 +281,8 @@ TEST_F(Cli, OutputIsReplacedWholeOrNotAtAll) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 
     // Nothing is left behind when the output cannot be written.
-    r = Run("convert --format A " + Sample().string() + " -o " + (dir_ / "no" / "such" / "folder.txt").string());
+    r = Run("convert --format A " + Sample().string() + " -o " +
+            (dir_ / "no" / "such" / "folder.txt").string());
     EXPECT_EQ(r.status, 4);
     EXPECT_NE(r.err.find("Error Writing Bank File\n"), std::string::npos);
     r = Run("convert --format A " + Sample().string() + " -o /dev/full");

@@ -257,6 +257,53 @@ TEST(BankFileEngine, HashTotalSlicePerFormat) {
     }
 }
 
+TEST(BankFileEngine, ResultCarriesTheHashTotalTheRecordsWrite) {
+    const AbaLines run = MakeRun({{"123456789012301", 100}, {"0100010990104000", -100}});
+    for (const BankFormat& format : BankFormats()) {
+        Engine e;
+        ASSERT_TRUE(e.Convert(run, format.code)) << format.code;
+        const ConversionResult& result = e.bf.Result();
+        EXPECT_EQ(result.WrittenCount, 1) << format.code;
+        EXPECT_EQ(result.OmittedCount, 1) << format.code;
+        EXPECT_EQ(result.FailedCount, 0) << format.code;
+        EXPECT_EQ(result.BatchTotal, Money::FromCents(100)) << format.code;
+        ASSERT_EQ(e.host.messages.size(), 1u) << format.code;
+        EXPECT_EQ(result.Summary, e.host.messages[0].text) << format.code;
+        // The report prints the hash total as a record of the file carries it.
+        if (result.HashTotalText.empty()) continue;
+        bool written = false;
+        for (std::size_t i = 0; i < e.out.size(); ++i) {
+            written = written || e.out[i].find(result.HashTotalText) != std::string_view::npos;
+        }
+        EXPECT_TRUE(written) << format.code << " " << result.HashTotalText;
+    }
+    // Texts the report prints for a few formats: 11 digits, U's last four, none.
+    const std::pair<char, std::string_view> expected[] = {
+        {'A', "34567890123"}, {'U', "0003"}, {'E', ""}, {'B', ""}};
+    for (const auto& [code, text] : expected) {
+        Engine e;
+        ASSERT_TRUE(e.Convert(MakeRun({{"123456789012301", 100}}), code));
+        EXPECT_EQ(e.bf.Result().HashTotalText, text) << code;
+        EXPECT_EQ(e.bf.Result().Summary, "") << code;
+    }
+}
+
+TEST(BankFileEngine, CommasOfOptionTextsAreDroppedInCommaSeparatedFormats) {
+    const AbaLines run = MakeRun(Payments(2));
+    for (const char code : std::string_view("DZGKJ")) {
+        ConversionOptions withCommas;
+        withCommas.BatchNo = "1,";
+        withCommas.PreformatRef = ",Pay, Dec,";
+        ConversionOptions without;
+        without.BatchNo = "1";
+        without.PreformatRef = "Pay Dec";
+        Engine a, b;
+        ASSERT_TRUE(a.Convert(run, code, withCommas)) << code;
+        ASSERT_TRUE(b.Convert(run, code, without)) << code;
+        EXPECT_EQ(a.out.ToVector(), b.out.ToVector()) << code;
+    }
+}
+
 TEST(BankFileEngine, HashTotalIsExactBeyondItsWidth) {
     Engine e;
     // 25 times 99999999999 = 2499999999975; the trailer keeps the rightmost 11 digits.

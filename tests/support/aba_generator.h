@@ -26,8 +26,9 @@ std::string GenerateAccountNumber(std::uint64_t& state);
 // The fixed-width records, for tests that build files by hand.
 std::string AbaHeaderRecord(std::string_view payDate);
 std::string AbaDetailRecord(std::string_view account, std::int64_t cents, std::string_view title,
-                            std::string_view reference, std::string_view debitAccount, std::string_view remitter,
-                            std::string_view transactionCode = "50");
-std::string AbaTrailerRecord(std::int64_t netCents, std::int64_t creditCents, std::int64_t debitCents, int count);
+                            std::string_view reference, std::string_view debitAccount,
+                            std::string_view remitter, std::string_view transactionCode = "50");
+std::string AbaTrailerRecord(std::int64_t netCents, std::int64_t creditCents, std::int64_t debitCents,
+                             int count);
 
 }  // namespace billpay::testing

@@ -96,7 +96,7 @@ inline Converted RunConversion(char code, const AbaLines& run, const ConversionO
     result.lines = out.ToVector();
     result.messages = host.messages;
     result.hashTotal = bf.HashTotal;
-    result.hashTotalText = bf.HashTotalText;
+    result.hashTotalText = bf.Result().HashTotalText;
     return result;
 }
 

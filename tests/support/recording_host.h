@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -18,20 +19,20 @@ public:
         MessageIcon icon;
     };
 
-    void SetProgressMaximum(int maximum) override {
-        progressMaximum = maximum;
-        maximumsSet.push_back(maximum);
+    void SetMaximum(std::size_t maximum) override {
+        progressMaximum = static_cast<int>(maximum);
+        maximumsSet.push_back(progressMaximum);
     }
-    void SetProgressPosition(int position) override {
-        progressPosition = position;
-        positionsSet.push_back(position);
+    void SetPosition(std::size_t position) override {
+        progressPosition = static_cast<int>(position);
+        positionsSet.push_back(progressPosition);
     }
-    void StepProgress() override {
+    void Step() override {
         ++progressPosition;
         ++steps;
         if (progressMaximum >= 0 && progressPosition > progressMaximum) ++stepsBeyondMaximum;
     }
-    void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override {
+    void ShowMessage(MessageIcon icon, std::string_view caption, std::string_view text) override {
         messages.push_back({std::string(text), std::string(caption), icon});
         if (busy) ++messagesWhileBusy;
     }

@@ -12,9 +12,11 @@
 // account, whose amount is made positive and small enough for the trailer,
 // and whose texts are made non-blank; the first header gives the pay date.
 // The repaired file is written with a fresh header and trailer and must
-// validate. The options are fixed up the way a user answers the command
-// line's refusals: an option the format does not offer is left out, a long
-// one is cut, a required one is filled in.
+// validate. The options are checked by the conversion page's rules, as the
+// command line checks them, and fixed up the way a user answers each refusal
+// (an option the format does not offer is left out, a long one is cut, a
+// required one is filled in, control characters are taken out, a refused
+// debit account is left out) until they are accepted.
 //
 // The conversion must not let an exception escape; when it fails it must have
 // shown a message; when it succeeds every line must be printable and the file
@@ -36,11 +38,11 @@
 #include "aba_generator.h"
 #include "bankaccount/bank_account.h"
 #include "bankfile/bank_file.h"
+#include "bankfile/conversion_page.h"
 #include "bankfile/format_options.h"
 #include "fuzz_support.h"
 #include "recording_host.h"
 #include "util/clock.h"
-#include "util/text.h"
 
 using namespace billpay;
 using namespace billpay::fuzz;
@@ -214,21 +216,83 @@ RepairedFile Repair(std::string_view bytes, char code) {
 
 // The option values as the command line holds them: an argument cannot hold
 // a NUL, and the text is folded to single-byte characters.
-// The command line passes control characters through into the bank file,
-// so only printable ones are given to it here.
 std::string AsArgument(const std::string& bytes) {
-    std::string text = FoldToSingleByte(std::string_view(bytes).substr(0, bytes.find('\0')));
-    std::erase_if(text, [](char c) { return c < 32 || c > 126; });
-    return text;
+    return FoldToSingleByte(std::string_view(bytes).substr(0, bytes.find('\0')));
 }
 
-// A text option the way the command line takes it, fixed up until it does.
-std::string AcceptedText(const std::optional<std::string>& value, int maxLength, bool required) {
-    if (maxLength == 0) return {};
-    std::string text = value.value_or("");
-    if (static_cast<int>(text.size()) > maxLength) text.resize(static_cast<std::size_t>(maxLength));
-    if (required && TrimView(text).empty()) text = "1";
-    return text;
+// The options as given on the command line, in the order of OptionField.
+struct GivenOptions {
+    std::optional<std::string> batchNo, preformatRef;
+    bool confidential = false;
+    std::optional<std::string> payerReference, payerParticulars, payerCode, debitAccount;
+
+    std::optional<std::string>* Text(OptionField field) {
+        switch (field) {
+            case OptionField::BatchNo:
+                return &batchNo;
+            case OptionField::PreformatRef:
+                return &preformatRef;
+            case OptionField::PayerReference:
+                return &payerReference;
+            case OptionField::PayerParticulars:
+                return &payerParticulars;
+            case OptionField::PayerCode:
+                return &payerCode;
+            case OptionField::DebitAccount:
+                return &debitAccount;
+            case OptionField::Confidential:
+                break;
+        }
+        return nullptr;
+    }
+
+    ConversionOptionsGiven View() const {
+        auto view = [](const std::optional<std::string>& text) -> std::optional<std::string_view> {
+            if (!text) return std::nullopt;
+            return std::string_view(*text);
+        };
+        return {view(batchNo),          view(preformatRef), confidential,      view(payerReference),
+                view(payerParticulars), view(payerCode),    view(debitAccount)};
+    }
+};
+
+int MaxLength(const FormatOptions& format, OptionField field) {
+    switch (field) {
+        case OptionField::BatchNo:
+            return format.batchMaxLength;
+        case OptionField::PreformatRef:
+            return format.preformatMaxLength;
+        default:
+            return format.payerFields ? kPayerFieldMaxLength : 0;
+    }
+}
+
+// Answers one refusal of the options as a user would.
+void Answer(GivenOptions& given, const OptionProblem& problem, const FormatOptions& format) {
+    if (problem.field == OptionField::Confidential) {
+        given.confidential = false;
+        return;
+    }
+    std::optional<std::string>& text = *given.Text(problem.field);
+    switch (problem.kind) {
+        case OptionProblemKind::NotOffered:
+        case OptionProblemKind::DebitAccountRefused:
+            text.reset();
+            break;
+        case OptionProblemKind::Missing:
+        case OptionProblemKind::Blank:
+            text = "1";
+            break;
+        case OptionProblemKind::TooLong:
+            text->resize(static_cast<std::size_t>(MaxLength(format, problem.field)));
+            break;
+        case OptionProblemKind::ControlCharacter:
+            std::erase_if(*text, [](char c) { return !IsAcceptedOptionChar(c); });
+            break;
+        case OptionProblemKind::NotDigits:
+            std::erase_if(*text, [](char c) { return (c < '0' || c > '9') && c != '-'; });
+            break;
+    }
 }
 
 // Which records a format's file has around its detail lines.
@@ -267,11 +331,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Reader in(data, size);
     const char code = FormatCodeFromByte(in.Byte());
     const std::uint8_t flags = in.Byte();
-    std::optional<std::string> texts[6];
+    GivenOptions given;
+    constexpr OptionField kTextFields[] = {OptionField::BatchNo,        OptionField::PreformatRef,
+                                           OptionField::PayerReference, OptionField::PayerParticulars,
+                                           OptionField::PayerCode,      OptionField::DebitAccount};
     for (int k = 0; k < 6; ++k) {
-        if (flags & (1u << k)) texts[k] = AsArgument(in.Text());
+        if (flags & (1u << k)) *given.Text(kTextFields[k]) = AsArgument(in.Text());
     }
-    const bool confidential = flags & 0x40;
+    given.confidential = flags & 0x40;
     std::optional<std::pair<Date, TimeOfDay>> now;
     if (flags & 0x80) {
         std::uint8_t b[7];
@@ -289,23 +356,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(run.detailCount == file.payments, "validation counted other payments");
 
     const FormatOptions& format = *FindFormatOptions(code);
-    ConversionOptions options;
-    options.BatchNo = AcceptedText(texts[0], format.batchMaxLength, format.batchRequired);
-    options.PreformatRef = AcceptedText(texts[1], format.preformatMaxLength, format.preformatRequired);
-    const int payerMaxLength = format.payerFields ? kPayerFieldMaxLength : 0;
-    options.PayerReference = AcceptedText(texts[2], payerMaxLength, false);
-    options.PayerParticulars = AcceptedText(texts[3], payerMaxLength, false);
-    options.PayerCode = AcceptedText(texts[4], payerMaxLength, false);
-    options.Confidential = confidential && format.confidential;
-    if (texts[5]) {
-        std::string debit;
-        for (const char c : *texts[5]) {
-            if ((c >= '0' && c <= '9') || c == '-') debit += c;
-        }
-        options.DebitAccount = debit;
-    } else {
-        options.DebitAccount = DebitAccountForDisplay(run.DebitAccount, format.debitDisplay);
+    int refusals = 0;
+    while (const std::optional<OptionProblem> problem = CheckConversionOptions(code, given.View())) {
+        Check(!problem->reason.empty(), "an option refused without a reason");
+        Check(++refusals <= 16, "the options are never accepted", problem->reason);
+        Answer(given, *problem, format);
     }
+    Check(CanConvert(code, true, given.batchNo.value_or(""), given.preformatRef.value_or("")),
+          "accepted options do not let Convert run");
+
+    ConversionOptions options;
+    options.BatchNo = given.batchNo.value_or("");
+    options.PreformatRef = given.preformatRef.value_or("");
+    options.Confidential = given.confidential;
+    options.PayerReference = given.payerReference.value_or("");
+    options.PayerParticulars = given.payerParticulars.value_or("");
+    options.PayerCode = given.payerCode.value_or("");
+    options.DebitAccount = given.debitAccount ? *given.debitAccount
+                                              : DebitAccountForDisplay(run.DebitAccount, format.debitDisplay);
 
     RecordingHost host;
     TickingClock clock(now->first, now->second);
@@ -328,11 +396,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < out.size(); ++i)
         Check(IsPrintable(out[i]), "a written line is not printable", std::string(out[i]));
     const Frame frame = FrameOf(code);
+    const ConversionResult& result = engine.Result();
     const std::size_t expected =
-        static_cast<std::size_t>(engine.WrittenCount) + (frame.header ? 1 : 0) + (frame.trailer ? 1 : 0);
+        static_cast<std::size_t>(result.WrittenCount) + (frame.header ? 1 : 0) + (frame.trailer ? 1 : 0);
     Check(out.size() == expected, "the file holds another number of records than the format promises",
-          std::to_string(out.size()) + " lines, " + std::to_string(engine.WrittenCount) + " written");
-    Check(engine.WrittenCount + engine.FailedCount + engine.OmittedCount <= file.payments,
+          std::to_string(out.size()) + " lines, " + std::to_string(result.WrittenCount) + " written");
+    Check(result.WrittenCount + result.FailedCount + result.OmittedCount <= file.payments,
           "more payments counted than the file holds");
     return 0;
 }

@@ -45,6 +45,13 @@ bool IsZeroAmountText(std::string_view text) {
     return !nonZero;
 }
 
+// Whether an amount rounds to no cents, as the amount pictures round it.
+bool RoundsToNoCents(Money amount) {
+    const auto ticks = static_cast<std::uint64_t>(amount.ticks);
+    const std::uint64_t magnitude = amount.ticks < 0 ? std::uint64_t{0} - ticks : ticks;
+    return magnitude < static_cast<std::uint64_t>(Money::kTicksPerCent / 2);
+}
+
 bool IsDigitText(std::string_view text) {
     return !text.empty() && AllDigits(text);
 }
@@ -96,7 +103,7 @@ bool TBankFile::CreateBankFile(const AbaLines& abaLines, char formatCode, const 
     host_.SetPosition(0);
     result_ = ConversionResult{};
 
-    abaLines_ = &abaLines;
+    SetAbaLines(&abaLines);
     bankFileLines_ = &out;
     FormatCode = formatCode;
     const FormatProfile* format = Profile();
@@ -136,8 +143,11 @@ bool TBankFile::CreateBankFile(const AbaLines& abaLines, char formatCode, const 
             ErrorMessage.clear();
             SequenceNo = 2;
             Pass = 0;
-            auto append = [&out](const std::string& line) {
-                if (!line.empty()) out.push_back(line);
+            std::string record;
+            const auto append = [&out, &record](void (TBankFile::*build)(std::string&), TBankFile& bf) {
+                record.clear();
+                (bf.*build)(record);
+                if (!record.empty()) out.push_back(record);
             };
             if (twoPasses) {
                 // The counting pass fixes the count and totals the header carries.
@@ -151,16 +161,16 @@ bool TBankFile::CreateBankFile(const AbaLines& abaLines, char formatCode, const 
                     failure = checks.maxDetailsMessage;
                 }
                 if (failure.empty()) {
-                    append(GetHeaderText());
+                    append(&TBankFile::GetHeaderText, *this);
                     Pass = 2;
                     ProcessDetails();
-                    append(GetFooterText());
+                    append(&TBankFile::GetFooterText, *this);
                     produced = true;
                 }
             } else {
-                append(GetHeaderText());
+                append(&TBankFile::GetHeaderText, *this);
                 ProcessDetails();
-                append(GetFooterText());
+                append(&TBankFile::GetFooterText, *this);
                 produced = true;
             }
         } catch (const std::exception& e) {
@@ -168,7 +178,7 @@ bool TBankFile::CreateBankFile(const AbaLines& abaLines, char formatCode, const 
             failure = std::string("Exception: ") + e.what();
         }
     }
-    abaLines_ = nullptr;
+    SetAbaLines(nullptr);
     bankFileLines_ = nullptr;
 
     if (!produced) {
@@ -213,18 +223,25 @@ void TBankFile::ProcessDetails() {
     SetToZeroText(HashTotal);
 
     const std::size_t n = abaLines_ != nullptr ? abaLines_->size() : 0;
+    const FormatProfile* format = Profile();
+    // Where the format writes amounts, an amount is zero when it rounds to no cents.
+    const bool amountInCents = format != nullptr && format->amount->style != AmountStyle::None;
     bool reserved = false;
+    // One record buffer serves every detail of the pass.
+    std::string record;
     for (std::size_t i = 1; i + 1 < n; ++i) {
         CurrentLine = static_cast<std::int32_t>(i);
         host_.SetBusyCursor(true);
         CurrentDetail();  // every line between the header and the trailer must be a detail
 
-        const std::string record = GetTextOut();
+        record.clear();
+        GetTextOut(record);
         if (!ErrorFlag) {
-            const std::string amount = GetAmount();
-            // GetAmount raises the flag itself when the record did not ask for the amount.
-            if (!ErrorFlag && !IsZeroAmountText(amount)) {
-                AddToBatchTotal(GetAmountValue());
+            // The amount raises the flag itself when the record did not ask for it.
+            const Money amount = GetAmountValue();
+            const bool zero = amountInCents ? RoundsToNoCents(amount) : IsZeroAmountText(GetAmount());
+            if (!ErrorFlag && !zero) {
+                AddToBatchTotal(amount);
                 ++WrittenCount;
                 AddToHashTotal();
                 if (Pass != 1 && bankFileLines_ != nullptr) {
@@ -248,22 +265,37 @@ void TBankFile::ProcessDetails() {
     }
 }
 
-std::string TBankFile::GetHeaderText() {
-    if (const FormatProfile* format = Profile()) return (*format->header)(*this);
+void TBankFile::GetHeaderText(std::string& record) {
+    if (const FormatProfile* format = Profile()) return (*format->header)(*this, record);
     ReportFunctionError("GetHeaderText");
-    return {};
+}
+
+void TBankFile::GetTextOut(std::string& record) {
+    if (const FormatProfile* format = Profile()) return (*format->detail)(*this, record);
+    ReportFunctionError("GetTextOut");
+}
+
+void TBankFile::GetFooterText(std::string& record) {
+    if (const FormatProfile* format = Profile()) return (*format->footer)(*this, record);
+    ReportFunctionError("GetFooterText");
+}
+
+std::string TBankFile::GetHeaderText() {
+    std::string record;
+    GetHeaderText(record);
+    return record;
 }
 
 std::string TBankFile::GetTextOut() {
-    if (const FormatProfile* format = Profile()) return (*format->detail)(*this);
-    ReportFunctionError("GetTextOut");
-    return {};
+    std::string record;
+    GetTextOut(record);
+    return record;
 }
 
 std::string TBankFile::GetFooterText() {
-    if (const FormatProfile* format = Profile()) return (*format->footer)(*this);
-    ReportFunctionError("GetFooterText");
-    return {};
+    std::string record;
+    GetFooterText(record);
+    return record;
 }
 
 void TBankFile::ReportFunctionError(std::string_view functionName) {
@@ -329,7 +361,11 @@ void TBankFile::AddToHashTotal() {
 }
 
 const FormatProfile* TBankFile::Profile() const {
-    return FindFormatProfile(FormatCode);
+    if (FormatCode != profileCode_) {
+        profileCode_ = FormatCode;
+        profile_ = FindFormatProfile(FormatCode);
+    }
+    return profile_;
 }
 
 const TABAHeaderRecord& TBankFile::HeaderRecord() const {
@@ -340,11 +376,13 @@ const TABAHeaderRecord& TBankFile::HeaderRecord() const {
 }
 
 const TABADetailRecord& TBankFile::CurrentDetail() const {
+    if (detailCache_.line == CurrentLine && detailCache_.detail != nullptr) return *detailCache_.detail;
     const TABADetailRecord* detail = nullptr;
     if (abaLines_ != nullptr && CurrentLine >= 0 &&
         static_cast<std::size_t>(CurrentLine) < abaLines_->size()) {
         detail = (*abaLines_)[static_cast<std::size_t>(CurrentLine)].detail();
     }
+    detailCache_ = DetailCache{CurrentLine, detail};
     if (detail == nullptr) {
         throw ConversionError("Line " + std::to_string(CurrentLine + 1) + " is not a detail record");
     }

@@ -65,10 +65,14 @@ public:
     // One pass over the detail lines.
     void ProcessDetails();
 
-    // Record builders: one line each, or empty (an empty header or trailer is not written).
+    // Record builders: one line each, or empty (an empty header or trailer is
+    // not written). The forms with a record append to it.
     std::string GetHeaderText();
     std::string GetTextOut();
     std::string GetFooterText();
+    void GetHeaderText(std::string& record);
+    void GetTextOut(std::string& record);
+    void GetFooterText(std::string& record);
 
     // Shows " An error has occurred in function " followed by the name; the
     // conversion goes on with the field left empty.
@@ -94,9 +98,11 @@ public:
     void CleanFieldText(std::string& text, int width, std::string_view fieldName, bool overflowCheck) const;
     std::string TrimField(std::string_view text, bool upperCase, int width, bool trim) const;
     std::string GetCreditAccount() const;
+    std::string_view CreditAccountDigits() const;  // GetCreditAccount without a copy
 
     // ---- header-level fields
     std::string GetRemitterName() const;
+    void GetRemitterName(std::string& out) const;
     std::string GetPayDate(std::string_view pattern) const;
     std::string GetDebitBank() const;
     std::string GetDebitBranch() const;
@@ -114,6 +120,11 @@ public:
     std::string GetAmount();
     std::string GetAccountTitle() const;
     std::string GetAccountTitleWidth(int width) const;
+    // The same formatters appending their field to a record.
+    void GetAccountNumber(std::string_view account, std::string& out);
+    void GetAmount(std::string& out);
+    void GetAccountTitle(std::string& out) const;
+    void GetAccountTitleWidth(int width, std::string& out) const;
     std::string GetPayeeField(std::string_view name) const;
     std::string GetBankName() const;
     std::string GetPreformatReference() const;
@@ -131,7 +142,10 @@ public:
     // Borrows the lines the formatters read, as CreateBankFile does for the
     // length of a conversion, so that a record builder or a formatter can be
     // run on its own. Null lets them go.
-    void SetAbaLines(const AbaLines* lines) { abaLines_ = lines; }
+    void SetAbaLines(const AbaLines* lines) {
+        abaLines_ = lines;
+        detailCache_ = DetailCache{};
+    }
 
     // The parsed records the builders read.
     const TABAHeaderRecord& HeaderRecord() const;
@@ -173,6 +187,15 @@ private:
     TextLines* bankFileLines_ = nullptr;
     std::string lastBatchNo_;  // for a default file name that carries the batch number
     ConversionResult result_;
+    // The formatters ask for the profile and the current detail many times
+    // per record; both are looked up again only when their key changes.
+    mutable char profileCode_ = '\0';
+    mutable const FormatProfile* profile_ = nullptr;
+    struct DetailCache {
+        std::int32_t line = -1;
+        const TABADetailRecord* detail = nullptr;
+    };
+    mutable DetailCache detailCache_;
 };
 
 }  // namespace billpay

@@ -22,22 +22,22 @@ namespace {
 // columns) is written whole and moves every later field to the right.
 class FixedRecord {
 public:
+    explicit FixedRecord(std::string& record) : record_(record) {}
+
     FixedRecord& Field(int first, int last, std::string_view text) {
         const int width = Place(first, last);
-        record_ += PadRightSpaces(text, width);
+        const int taken = static_cast<int>(text.size()) < width ? static_cast<int>(text.size()) : width;
+        record_.append(text.data(), static_cast<std::size_t>(taken));
+        record_.append(billpay::Blanks(width - taken));
         return *this;
     }
     FixedRecord& Blanks(int first, int last) { return Field(first, last, ""); }
     FixedRecord& Growing(int first, int last, std::string_view text) {
         const int width = Place(first, last);
-        if (static_cast<int>(text.size()) > width) {
-            record_ += text;
-        } else {
-            record_ += PadRightSpaces(text, width);
-        }
+        record_ += text;
+        record_.append(billpay::Blanks(width - static_cast<int>(text.size())));
         return *this;
     }
-    std::string Text() && { return std::move(record_); }
 
 private:
     // The width of the columns; the columns must follow the previous field.
@@ -47,16 +47,19 @@ private:
         return last - first + 1;
     }
 
-    std::string record_;
+    std::string& record_;
     int next_ = 1;
 };
 
 // Gateway records end with "0" in column 160; Fastnet records end blank.
 enum class RecordEnd { Blank, Zero };
 
-FixedRecord& EndOfRecord(FixedRecord& record, int first, RecordEnd end) {
-    if (end == RecordEnd::Zero) return record.Blanks(first, 159).Field(160, 160, "0");
-    return record.Blanks(first, 160);
+void EndOfRecord(FixedRecord& record, int first, RecordEnd end) {
+    if (end == RecordEnd::Zero) {
+        record.Blanks(first, 159).Field(160, 160, "0");
+    } else {
+        record.Blanks(first, 160);
+    }
 }
 
 // A field of the EPW file: trimmed, in double quotes. The cleaned texts hold
@@ -80,8 +83,8 @@ std::string DebitAccountAndBatch(TBankFile& bf) {
 
 // The file header: the debit account with the batch number, the pay date and
 // the remitter.
-std::string FixedWidthHeader(TBankFile& bf, RecordEnd end) {
-    FixedRecord record;
+void FixedWidthHeader(TBankFile& bf, std::string& out, RecordEnd end) {
+    FixedRecord record(out);
     record.Field(1, 2, "12")
         .Field(3, 4, bf.GetDebitBank())
         .Field(5, 8, PadLeftZeros(bf.GetDebitBranch(), 4))
@@ -91,20 +94,20 @@ std::string FixedWidthHeader(TBankFile& bf, RecordEnd end) {
         .Field(19, 24, bf.GetPayDate("ddmmyy"))
         .Blanks(25, 31)
         .Field(32, 51, bf.GetRemitterName());
-    return std::move(EndOfRecord(record, 52, end)).Text();
+    EndOfRecord(record, 52, end);
 }
 
 // One payment: the payee's account, the amount in cents, the payee's name and
 // statement fields, the remitter, and the payer's statement fields.
-std::string FixedWidthDetail(TBankFile& bf, RecordEnd end) {
+void FixedWidthDetail(TBankFile& bf, std::string& out, RecordEnd end) {
     // The payer's fields, as entered, where the format offers them (Fastnet Business).
     const bool payerFields = bf.Profile()->page->payerFields;
     const auto payer = [payerFields](const std::string& field) {
         return payerFields ? field : std::string();
     };
-    FixedRecord record;
+    FixedRecord record(out);
     record.Field(1, 2, bf.GetDetailRecordType())
-        .Field(3, 18, bf.GetAccountNumber(bf.GetCreditAccount()))
+        .Field(3, 18, bf.GetAccountNumber(bf.CreditAccountDigits()))
         .Field(19, 21, bf.GetTransactionCode())
         .Growing(22, 31, bf.GetAmount())
         .Field(32, 51, bf.GetAccountTitle())
@@ -117,46 +120,46 @@ std::string FixedWidthDetail(TBankFile& bf, RecordEnd end) {
         .Field(121, 132, payer(bf.PayerCode))
         .Field(133, 144, payer(bf.PayerReference))
         .Field(145, 156, payer(bf.PayerParticulars));
-    return std::move(EndOfRecord(record, 157, end)).Text();
+    EndOfRecord(record, 157, end);
 }
 
 // The file trailer: the hash total of the payees' branch and customer numbers
 // and the batch total in cents.
-std::string FixedWidthTrailer(TBankFile& bf, RecordEnd end) {
-    FixedRecord record;
+void FixedWidthTrailer(TBankFile& bf, std::string& out, RecordEnd end) {
+    FixedRecord record(out);
     record.Field(1, 4, "1399")
         .Field(5, 15, bf.GetHashTotal(11))
         .Blanks(16, 21)
         .Growing(22, 31, bf.GetBatchTotal(10));
-    return std::move(EndOfRecord(record, 32, end)).Text();
+    EndOfRecord(record, 32, end);
 }
 
 }  // namespace
 
-std::string FastnetHeader(TBankFile& bf) {
-    return FixedWidthHeader(bf, RecordEnd::Blank);
+void FastnetHeader(TBankFile& bf, std::string& record) {
+    FixedWidthHeader(bf, record, RecordEnd::Blank);
 }
-std::string FastnetDetail(TBankFile& bf) {
-    return FixedWidthDetail(bf, RecordEnd::Blank);
+void FastnetDetail(TBankFile& bf, std::string& record) {
+    FixedWidthDetail(bf, record, RecordEnd::Blank);
 }
-std::string FastnetTrailer(TBankFile& bf) {
-    return FixedWidthTrailer(bf, RecordEnd::Blank);
+void FastnetTrailer(TBankFile& bf, std::string& record) {
+    FixedWidthTrailer(bf, record, RecordEnd::Blank);
 }
-std::string GatewayHeader(TBankFile& bf) {
-    return FixedWidthHeader(bf, RecordEnd::Zero);
+void GatewayHeader(TBankFile& bf, std::string& record) {
+    FixedWidthHeader(bf, record, RecordEnd::Zero);
 }
-std::string GatewayDetail(TBankFile& bf) {
-    return FixedWidthDetail(bf, RecordEnd::Zero);
+void GatewayDetail(TBankFile& bf, std::string& record) {
+    FixedWidthDetail(bf, record, RecordEnd::Zero);
 }
-std::string GatewayTrailer(TBankFile& bf) {
-    return FixedWidthTrailer(bf, RecordEnd::Zero);
+void GatewayTrailer(TBankFile& bf, std::string& record) {
+    FixedWidthTrailer(bf, record, RecordEnd::Zero);
 }
 
 // The EPW header, built after the counting pass: the debit account with the
 // batch number, the pay date, the remitter and the batch's hash total, total
 // and number of payments.
-std::string EpwCsvHeader(TBankFile& bf) {
-    DelimitedLine line;
+void EpwCsvHeader(TBankFile& bf, std::string& record) {
+    DelimitedLine line(record);
     line << "12";
     line << DebitAccountAndBatch(bf);
     line << bf.GetPayDate("ddmmyy");
@@ -164,14 +167,13 @@ std::string EpwCsvHeader(TBankFile& bf) {
     line << Quoted(bf.GetHashTotal(11));
     line << bf.GetBatchTotal(-1);
     line << std::to_string(bf.WrittenCount);
-    return std::move(line).Text();
 }
 
 // One EPW payment: the payee's dashed account, the amount in dollars, the
 // payee's name and statement fields, then four unused fields.
-std::string EpwCsvDetail(TBankFile& bf) {
-    DelimitedLine line;
-    line << bf.GetAccountNumber(bf.GetCreditAccount());
+void EpwCsvDetail(TBankFile& bf, std::string& record) {
+    DelimitedLine line(record);
+    line << bf.GetAccountNumber(bf.CreditAccountDigits());
     line << bf.GetTransactionCode();
     line << bf.GetAmount();
     line << Quoted(bf.GetAccountTitle());
@@ -180,7 +182,6 @@ std::string EpwCsvDetail(TBankFile& bf) {
     line << Quoted(bf.GetPayeeField("PayeeReference"));
     line << Quoted(bf.GetPayeeField("PayeeParticulars"));
     for (int i = 0; i < 4; ++i) line << Quoted("");
-    return std::move(line).Text();
 }
 
 }  // namespace billpay::asb

@@ -17,20 +17,20 @@ namespace billpay::bnz {
 
 // ---- B: BNZ PC Diskette
 
-std::string PcDisketteHeader(TBankFile& bf) {
-    return Join({
+void PcDisketteHeader(TBankFile& bf, std::string& record) {
+    Append(record) << Fields{
         "B0",
         bf.GetPayDate("ddmmyy"),
         bf.GetHeaderBatchNo(),
         bf.GetDateCheckSum(bf.GetPayDate("yymmdd")),
         Blanks(5),
-    });
+    };
 }
 
-std::string PcDisketteDetail(TBankFile& bf) {
-    return Join({
+void PcDisketteDetail(TBankFile& bf, std::string& record) {
+    Append(record) << Fields{
         bf.GetDetailRecordType(),
-        bf.GetAccountNumber(bf.GetCreditAccount()),
+        bf.GetAccountNumber(bf.CreditAccountDigits()),
         Blanks(6),
         bf.GetAmount(),
         Blanks(4),
@@ -46,23 +46,23 @@ std::string PcDisketteDetail(TBankFile& bf) {
         "N",
         bf.GetTodaysDate("ddmmyyyy"),
         Blanks(5),
-    });
+    };
 }
 
-std::string PcDisketteTrailer(TBankFile& bf) {
-    return Join({
+void PcDisketteTrailer(TBankFile& bf, std::string& record) {
+    Append(record) << Fields{
         "B0",
         bf.GetDetailCount(3),
         bf.GetBatchTotal(11),
         // Zero-filled: a hash total of more than four digits keeps its leftmost four.
         PadLeftZeros(bf.HashTotal, 4),
-    });
+    };
 }
 
 // ---- D and Z: BNZ PC Banking, Kiwibank Batch Upload
 
-std::string CommaSeparatedHeader(TBankFile& bf) {
-    DelimitedLine line;
+void CommaSeparatedHeader(TBankFile& bf, std::string& record) {
+    DelimitedLine line(record);
     line << "1";
     line.Empty(3);
     line << bf.DebitAccount;
@@ -70,17 +70,15 @@ std::string CommaSeparatedHeader(TBankFile& bf) {
     line << bf.GetPayDate("yymmdd");
     line << bf.GetTodaysDate("yymmdd");
     line << "";
-    return std::move(line).Text();
 }
 
-std::string CommaSeparatedDetail(TBankFile& bf) {
-    DelimitedLine line;
+void CommaSeparatedDetail(TBankFile& bf, std::string& record) {
+    DelimitedLine line(record);
     AppendPaymentFields(line, bf);
     line << "";
     // The other party particulars, trimmed, where the format offers them (Kiwibank does not).
     line << (bf.Profile()->page->preformatMaxLength > 0 ? Trim(bf.PreformatRef) : std::string());
     line << "";
-    return std::move(line).Text();
 }
 
 }  // namespace billpay::bnz

@@ -21,25 +21,27 @@ namespace {
 // Particulars, code and reference of the payee, joined (36 characters for E,
 // 35 for F and V, whose reference is one character shorter).
 std::string PayeeDetails(TBankFile& bf) {
-    return Join({
+    std::string group;
+    Append(group) << Fields{
         bf.GetPayeeField("PayeeParticulars"),
         bf.GetPayeeField("PayeeCode"),
         bf.GetPayeeField("PayeeReference"),
-    });
+    };
+    return group;
 }
 
 // F and V: the 35 characters as they are, or "-" and 34 blanks when all blank.
 std::string FixedPayeeDetails(TBankFile& bf) {
     std::string group = PayeeDetails(bf);
-    if (Trim(group).empty()) return PadRightSpaces("-", 35);
+    if (TrimView(group).empty()) return PadRightSpaces("-", 35);
     return group;
 }
 
 }  // namespace
 
 // 46 "@"-separated fields.
-std::string CashDirectCreditDetail(TBankFile& bf) {  // E
-    DelimitedLine line('@');
+void CashDirectCreditDetail(TBankFile& bf, std::string& record) {  // E
+    DelimitedLine line(record, '@');
     line << "MT100^3";
     line << bf.GetUniqueReference();
     line << bf.GetPayDate("yyyymmdd");
@@ -47,58 +49,56 @@ std::string CashDirectCreditDetail(TBankFile& bf) {  // E
     line << bf.GetAmount();
     line.Empty(9);
     line << bf.GetBankName();
-    line << bf.GetAccountNumber(bf.GetCreditAccount());
-    line << Trim(bf.GetAccountTitleWidth(30));
-    line << Trim(PayeeDetails(bf));
+    line << bf.GetAccountNumber(bf.CreditAccountDigits());
+    line << TrimView(bf.GetAccountTitleWidth(30));
+    line << TrimView(PayeeDetails(bf));
     line.Empty(25);
     line << bf.GetPreformatReference();
     line.Empty(2);
-    return std::move(line).Text();
 }
 
-std::string PaylinkDirectCreditDetail(TBankFile& bf) {  // F
-    return Join({
+void PaylinkDirectCreditDetail(TBankFile& bf, std::string& record) {  // F
+    Append(record) << Fields{
         "CHUC/OR",
         bf.GetAccountTitleWidth(30),
         bf.GetAmount(),
         FixedPayeeDetails(bf),
-        bf.GetAccountNumber(bf.GetCreditAccount()),
+        bf.GetAccountNumber(bf.CreditAccountDigits()),
         Blanks(19),
         bf.GetPayDate("dd/mm/yy"),
-    });
+    };
 }
 
 // 113 "@"-separated fields.
-std::string PayrollDetail(TBankFile& bf) {  // L
-    DelimitedLine line('@');
+void PayrollDetail(TBankFile& bf, std::string& record) {  // L
+    DelimitedLine line(record, '@');
     line << "PDC";
     line << "NZ";
     line << bf.GetShortDebitAccount();
     line.Empty(1);
-    line << Trim(bf.GetAmount());
+    line << TrimView(bf.GetAmount());
     line.Empty(1);
     line << bf.GetPayDate("yyyymmdd");
     line.Empty(3);
     line << bf.GetConfidentialFlag();
     line.Empty(2);
-    line << Trim(bf.GetOrderingPartyName());
+    line << TrimView(bf.GetOrderingPartyName());
     line.Empty(5);
-    line << Trim(bf.GetAccountTitleWidth(70));
+    line << TrimView(bf.GetAccountTitleWidth(70));
     line.Empty(4);
-    const std::string account = bf.GetCreditAccount();
+    const std::string_view account = bf.CreditAccountDigits();
     line << PadLeftZeros(GetBasePart(account), 7) + PadLeftZeros(GetSuffixPart(account), 3);
     line.Empty(6);
     line << PadLeftZeros(GetBankPart(account), 2) + PadLeftZeros(GetBranchPart(account), 4);
     line.Empty(3);
-    line << Trim(bf.GetPayeeField("PayeeParticulars"));
-    line << Trim(bf.GetPayeeField("PayeeCode"));
-    line << Trim(bf.GetPayeeField("PayeeReference"));
+    line << TrimView(bf.GetPayeeField("PayeeParticulars"));
+    line << TrimView(bf.GetPayeeField("PayeeCode"));
+    line << TrimView(bf.GetPayeeField("PayeeReference"));
     line.Empty(75);
-    return std::move(line).Text();
 }
 
-std::string CitiDirectDetail(TBankFile& bf) {  // V
-    return Join({
+void CitiDirectDetail(TBankFile& bf, std::string& record) {  // V
+    Append(record) << Fields{
         "PDCC/OR",
         bf.GetAccountTitleWidth(70),
         Blanks(4 * 35 + 10),
@@ -107,12 +107,12 @@ std::string CitiDirectDetail(TBankFile& bf) {  // V
         bf.GetOrderingPartyName(),
         FixedPayeeDetails(bf),
         Blanks(35),
-        bf.GetAccountNumber(bf.GetCreditAccount()),
+        bf.GetAccountNumber(bf.CreditAccountDigits()),
         Blanks(19),
         bf.GetPayDate("dd/mm/yyyy"),
         bf.GetShortDebitAccount(),
         "NZD",
-    });
+    };
 }
 
 }  // namespace billpay::citibank

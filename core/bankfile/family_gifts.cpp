@@ -16,34 +16,32 @@ namespace billpay::gifts {
 namespace {
 
 // The batch header: the pay date and the day the file was made.
-std::string BatchHeader(TBankFile& bf, std::string_view pattern) {
-    DelimitedLine line;
+void BatchHeader(TBankFile& bf, std::string& record, std::string_view pattern) {
+    DelimitedLine line(record);
     line << "1";
     line.Empty(5);
     line << bf.GetPayDate(pattern);
     line << bf.GetTodaysDate(pattern);
     line << "";
-    return std::move(line).Text();
 }
 
 }  // namespace
 
 // GIFTS writes its dates with two-digit years, Direct Online with four.
-std::string GiftsHeader(TBankFile& bf) {
-    return BatchHeader(bf, "yymmdd");
+void GiftsHeader(TBankFile& bf, std::string& record) {
+    BatchHeader(bf, record, "yymmdd");
 }
 
-std::string DirectOnlineHeader(TBankFile& bf) {
-    return BatchHeader(bf, "yyyymmdd");
+void DirectOnlineHeader(TBankFile& bf, std::string& record) {
+    BatchHeader(bf, record, "yyyymmdd");
 }
 
 // One payment: the payee's account, the amount in cents, the payee's name and
 // statement fields and the remitter.
-std::string PaymentDetail(TBankFile& bf) {
-    DelimitedLine line;
+void PaymentDetail(TBankFile& bf, std::string& record) {
+    DelimitedLine line(record);
     AppendPaymentFields(line, bf);
     line.Empty(3);
-    return std::move(line).Text();
 }
 
 }  // namespace billpay::gifts

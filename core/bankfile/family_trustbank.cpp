@@ -17,8 +17,8 @@ namespace billpay::trustbank {
 
 // The debit account is written bank 2, branch 4, customer number 7 and suffix
 // 2 (the first two digits of a three-digit suffix), then "0".
-std::string TrustBankHeader(TBankFile& bf) {
-    return Join({
+void TrustBankHeader(TBankFile& bf, std::string& record) {
+    Append(record) << Fields{
         "12",
         bf.GetDebitBank(),
         PadLeftZeros(bf.GetDebitBranch(), 4),
@@ -29,13 +29,13 @@ std::string TrustBankHeader(TBankFile& bf) {
         Blanks(7),
         bf.GetRemitterName(),
         bf.GetHeaderBatchNo(),
-    });
+    };
 }
 
-std::string TrustBankDetail(TBankFile& bf) {
-    return Join({
+void TrustBankDetail(TBankFile& bf, std::string& record) {
+    Append(record) << Fields{
         bf.GetDetailRecordType(),
-        bf.GetAccountNumber(bf.GetCreditAccount()),
+        bf.GetAccountNumber(bf.CreditAccountDigits()),
         bf.GetTransactionCode(),
         bf.GetAmount(),
         bf.GetAccountTitle(),
@@ -45,23 +45,23 @@ std::string TrustBankDetail(TBankFile& bf) {
         bf.GetPayeeField("PayeeReference"),
         " ",
         bf.GetRemitterName(),
-    });
+    };
 }
 
-std::string TrustBankTrailer(TBankFile& bf) {
-    return Join({
+void TrustBankTrailer(TBankFile& bf, std::string& record) {
+    Append(record) << Fields{
         "1399",
         bf.GetHashTotal(11),
         bf.GetDetailCount(6),
         bf.GetBatchTotal(10),
-    });
+    };
 }
 
 // ---- U: TSB Bank (160 characters, every line)
 
 // The date check is day + year + month of the payment date.
-std::string TsbHeader(TBankFile& bf) {
-    return Join({
+void TsbHeader(TBankFile& bf, std::string& record) {
+    Append(record) << Fields{
         "A0",
         bf.GetPayDate("ddmmyy"),
         PadLeftZeros(bf.GetHeaderBatchNo(), 4),
@@ -72,13 +72,13 @@ std::string TsbHeader(TBankFile& bf) {
         PadLeftZeros(bf.GetDebitSuffix(), 4),
         "0000",
         Blanks(123),
-    });
+    };
 }
 
-std::string TsbDetail(TBankFile& bf) {
-    return Join({
+void TsbDetail(TBankFile& bf, std::string& record) {
+    Append(record) << Fields{
         "D0",
-        bf.GetAccountNumber(bf.GetCreditAccount()),
+        bf.GetAccountNumber(bf.CreditAccountDigits()),
         "000000",
         bf.GetAmount(),
         Blanks(4),
@@ -98,17 +98,13 @@ std::string TsbDetail(TBankFile& bf) {
         Blanks(1),
         Blanks(8),
         Blanks(5),
-    });
+    };
 }
 
-std::string TsbTrailer(TBankFile& bf) {
-    return Join({
-        "T",
-        bf.GetDetailCount(4),
-        bf.GetBatchTotal(11),
-        bf.GetHashTotal(4),
-        Blanks(140),
-    });
+void TsbTrailer(TBankFile& bf, std::string& record) {
+    Append(record) << Fields{
+        "T", bf.GetDetailCount(4), bf.GetBatchTotal(11), bf.GetHashTotal(4), Blanks(140),
+    };
 }
 
 }  // namespace billpay::trustbank

@@ -17,8 +17,8 @@ namespace billpay::westpac {
 
 // ---- P: Westpac PC Diskette (header 51, detail 156, trailer 31 characters)
 
-std::string PcDisketteHeader(TBankFile& bf) {
-    return Join({
+void PcDisketteHeader(TBankFile& bf, std::string& record) {
+    Append(record) << Fields{
         "12",
         bf.GetDebitBank(),
         PadLeftZeros(bf.GetDebitBranch(), 4),
@@ -28,13 +28,13 @@ std::string PcDisketteHeader(TBankFile& bf) {
         bf.GetPayDate("ddmmyy"),
         Blanks(7),
         bf.GetRemitterName(),
-    });
+    };
 }
 
-std::string PcDisketteDetail(TBankFile& bf) {
-    return Join({
+void PcDisketteDetail(TBankFile& bf, std::string& record) {
+    Append(record) << Fields{
         bf.GetDetailRecordType(),
-        bf.GetAccountNumber(bf.GetCreditAccount()),
+        bf.GetAccountNumber(bf.CreditAccountDigits()),
         bf.GetTransactionCode(),
         bf.GetAmount(),
         bf.GetAccountTitle(),
@@ -48,40 +48,35 @@ std::string PcDisketteDetail(TBankFile& bf) {
         Blanks(12),
         Blanks(11),
         ".",
-    });
+    };
 }
 
 // The trailer carries no record count: hash total, six blanks, batch total.
-std::string PcDisketteTrailer(TBankFile& bf) {
-    return Join({
+void PcDisketteTrailer(TBankFile& bf, std::string& record) {
+    Append(record) << Fields{
         "1399",
         bf.GetHashTotal(11),
         Blanks(6),
         bf.GetBatchTotal(10),
-    });
+    };
 }
 
 // ---- W: Westpac DeskBank (header 75, detail 138 characters, no trailer)
 
 // The header's "A000002" matches the sequence counter's start: the details
 // are numbered from 000003.
-std::string DeskBankHeader(TBankFile& bf) {
-    return Join({
-        "A000002",
-        bf.GetDebitBank(),
-        PadLeftZeros(bf.GetDebitBranch(), 4),
-        Blanks(30),
-        Blanks(6),
-        Blanks(20),
-        bf.GetPayDate("ddmmyy"),
-    });
+void DeskBankHeader(TBankFile& bf, std::string& record) {
+    Append(record) << Fields{
+        "A000002",  bf.GetDebitBank(),       PadLeftZeros(bf.GetDebitBranch(), 4), Blanks(30), Blanks(6),
+        Blanks(20), bf.GetPayDate("ddmmyy"),
+    };
 }
 
-std::string DeskBankDetail(TBankFile& bf) {
-    return Join({
+void DeskBankDetail(TBankFile& bf, std::string& record) {
+    Append(record) << Fields{
         bf.GetDetailRecordType(),
         bf.GetNextSequenceNo(),
-        bf.GetAccountNumber(bf.GetCreditAccount()),
+        bf.GetAccountNumber(bf.CreditAccountDigits()),
         bf.GetTransactionCode(),
         "DC",
         bf.GetAmount(),
@@ -91,7 +86,7 @@ std::string DeskBankDetail(TBankFile& bf) {
         bf.GetPayeeField("PayeeReference"),
         bf.GetAccountNumber(bf.DebitAccount),
         bf.GetRemitterName(),
-    });
+    };
 }
 
 }  // namespace billpay::westpac

@@ -65,35 +65,59 @@ void AppendPicture(std::string& out, Money value, int integerDigits, bool keepPo
     AppendNumber(out, cents % 100, 2);
 }
 
+void AppendWithPicture(std::string& out, Money value, const AmountPicture& picture) {
+    if (picture.style == AmountStyle::Printf15) {
+        out += FormatFixed(value, 15, 2);
+        return;
+    }
+    AppendPicture(out, value, picture.integerDigits, picture.keepPoint);
+}
+
 std::string WritePicture(Money value, const AmountPicture& picture) {
-    if (picture.style == AmountStyle::Printf15) return FormatFixed(value, 15, 2);
     // Most amounts fit the string's own small buffer, so no reserve.
     std::string text;
-    AppendPicture(text, value, picture.integerDigits, picture.keepPoint);
+    AppendWithPicture(text, value, picture);
     return text;
+}
+
+// A name or reference as TrimField (trimmed, upper case, cut to width) and
+// then CleanFieldText (to width, without overflow check) leave it, appended,
+// blank-filled to width unless unpadded. One pass, without a text of its own.
+void AppendCleanField(std::string& out, std::string_view text, int width, Padding padding) {
+    const std::size_t w = width < 0 ? 0 : static_cast<std::size_t>(width);
+    const std::string_view cut = TrimView(TrimView(text).substr(0, w));
+    const std::size_t start = out.size();
+    for (char c : cut) {
+        c = ToUpper(c);
+        if (IsBankFileChar(c)) out.push_back(c);
+    }
+    if (padding == Padding::SpaceFilled) out.append(w - (out.size() - start), ' ');
 }
 
 // ---- account numbers
 
-std::string FormatAccountParts(std::string_view account, const std::array<int, 4>& widths, bool dashed) {
+void AppendAccountParts(std::string& out, std::string_view account, const std::array<int, 4>& widths,
+                        bool dashed) {
     const std::array<std::string, 4> parts = {GetBankPart(account), GetBranchPart(account),
                                               GetBasePart(account), GetSuffixPart(account)};
-    std::string text;
-    text.reserve(24);
     for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (dashed && i > 0) text.push_back('-');
-        text.append(PadLeftZeros(parts[i], widths[i]));
+        if (dashed && i > 0) out.push_back('-');
+        out.append(PadLeftZeros(parts[i], widths[i]));
     }
-    return text;
 }
 
 // Lays out a 15 or 16 digit account in a fixed width: what follows a 15-digit
 // account, or blanks for any other length.
-std::string FixedWidthAccount(std::string_view account, std::string_view after15, std::size_t width) {
+void AppendFixedWidthAccount(std::string& out, std::string_view account, std::string_view after15,
+                             std::size_t width) {
     const int length = TrimmedLength(account);
-    if (length == 15) return std::string(account).append(after15);
-    if (length == 16) return std::string(account);
-    return std::string(width, ' ');
+    if (length == 15) {
+        out.append(account).append(after15);
+    } else if (length == 16) {
+        out.append(account);
+    } else {
+        out.append(width, ' ');
+    }
 }
 
 // The trailer's batch total by its width.
@@ -201,16 +225,24 @@ std::string TBankFile::GetCreditAccount() const {
     return CurrentDetail().CreditAccountNumber.str();
 }
 
+std::string_view TBankFile::CreditAccountDigits() const {
+    return CurrentDetail().CreditAccountNumber.view();
+}
+
 // ---- header-level fields
 
 std::string TBankFile::GetRemitterName() const {
+    std::string name;
+    GetRemitterName(name);
+    return name;
+}
+
+void TBankFile::GetRemitterName(std::string& out) const {
     const TABADetailRecord* first = FirstDetail();
-    std::string name = TrimField(first ? first->RemitterName.view() : std::string_view{}, true, 20, true);
-    CleanFieldText(name, 20, "", false);
     // Formats that take the name as it is trim it in their records anyway.
     const FormatProfile* profile = Profile();
-    if (profile != nullptr && *profile->remitterName == Padding::Unpadded) return name;
-    return PadRightSpaces(name, 20);
+    const Padding padding = profile != nullptr ? *profile->remitterName : Padding::SpaceFilled;
+    AppendCleanField(out, first ? first->RemitterName.view() : std::string_view{}, 20, padding);
 }
 
 std::string TBankFile::GetPayDate(std::string_view pattern) const {
@@ -287,64 +319,86 @@ std::string TBankFile::GetTransactionCode() {
 }
 
 std::string TBankFile::GetAccountNumber(std::string_view account) {
+    std::string text;
+    GetAccountNumber(account, text);
+    return text;
+}
+
+void TBankFile::GetAccountNumber(std::string_view account, std::string& out) {
     // A detail that has already failed gets no account number.
-    if (ErrorFlag) return {};
+    if (ErrorFlag) return;
     const FormatProfile* profile = Profile();
     const AccountFormat* format = profile != nullptr ? &*profile->accountNumber : nullptr;
     if (format == nullptr || format->layout == AccountLayout::None) {
         ReportFunctionError("GetAccountNumber");
-        return {};
+        return;
     }
     switch (format->layout) {
         case AccountLayout::None:
-            break;
+            return;
         case AccountLayout::BlankAfter15:
-            return FixedWidthAccount(account, " ", 16);
+            return AppendFixedWidthAccount(out, account, " ", 16);
         case AccountLayout::ZeroAfter15:
-            return FixedWidthAccount(account, "0", 16);
+            return AppendFixedWidthAccount(out, account, "0", 16);
         case AccountLayout::Unchanged:
-            return std::string(account);
+            out.append(account);
+            return;
         case AccountLayout::Parts:
-            return FormatAccountParts(account, format->widths, false);
+            return AppendAccountParts(out, account, format->widths, false);
         case AccountLayout::DashedParts:
-            return FormatAccountParts(account, format->widths, true);
+            return AppendAccountParts(out, account, format->widths, true);
         case AccountLayout::Hsbc: {
+            // "0" before a two-digit suffix, then four blanks.
             const int length = TrimmedLength(account);
-            if (length == 15)
-                return std::string(account.substr(0, 13))
-                    .append("0")
-                    .append(account.substr(13))
-                    .append(4, ' ');
-            if (length == 16) return std::string(account).append(4, ' ');
-            return std::string(20, ' ');
+            if (length == 15) {
+                out.append(account.substr(0, 13)).append("0").append(account.substr(13)).append(4, ' ');
+            } else if (length == 16) {
+                out.append(account).append(4, ' ');
+            } else {
+                out.append(20, ' ');
+            }
+            return;
         }
     }
-    return {};
 }
 
 std::string TBankFile::GetAmount() {
+    std::string text;
+    GetAmount(text);
+    return text;
+}
+
+void TBankFile::GetAmount(std::string& out) {
     const Money amount = GetAmountValue();
     const FormatProfile* profile = Profile();
     const AmountPicture* picture = profile != nullptr ? &*profile->amount : nullptr;
     if (picture == nullptr || picture->style == AmountStyle::None) {
         ReportFunctionError(" GetAmount ");
-        return {};
+        return;
     }
-    return WritePicture(amount, *picture);
+    AppendWithPicture(out, amount, *picture);
 }
 
 std::string TBankFile::GetAccountTitle() const {
-    std::string title = TrimField(CurrentDetail().AccountTitle, true, 20, true);
-    CleanFieldText(title, 20, "", false);
-    return PadRightSpaces(title, 20);
+    std::string title;
+    GetAccountTitle(title);
+    return title;
+}
+
+void TBankFile::GetAccountTitle(std::string& out) const {
+    AppendCleanField(out, CurrentDetail().AccountTitle, 20, Padding::SpaceFilled);
 }
 
 std::string TBankFile::GetAccountTitleWidth(int width) const {
-    std::string title = TrimField(CurrentDetail().AccountTitle, true, width, true);
-    CleanFieldText(title, width, "", false);
+    std::string title;
+    GetAccountTitleWidth(width, title);
+    return title;
+}
+
+void TBankFile::GetAccountTitleWidth(int width, std::string& out) const {
     const FormatProfile* profile = Profile();
-    if (profile != nullptr && *profile->accountTitle == Padding::Unpadded) return title;
-    return PadRightSpaces(title, width);
+    const Padding padding = profile != nullptr ? *profile->accountTitle : Padding::SpaceFilled;
+    AppendCleanField(out, CurrentDetail().AccountTitle, width, padding);
 }
 
 std::string TBankFile::GetPayeeField(std::string_view name) const {

@@ -12,83 +12,83 @@ class TBankFile;
 // A record a format does not have is NoRecord (bankfile/record_building.h).
 namespace asb {
 // ASB Fastnet Office (A) and Fastnet Business (S): 160 columns.
-std::string FastnetHeader(TBankFile& bf);
-std::string FastnetDetail(TBankFile& bf);
-std::string FastnetTrailer(TBankFile& bf);
+void FastnetHeader(TBankFile& bf, std::string& record);
+void FastnetDetail(TBankFile& bf, std::string& record);
+void FastnetTrailer(TBankFile& bf, std::string& record);
 // ASB Gateway (H): the same with "0" in column 160.
-std::string GatewayHeader(TBankFile& bf);
-std::string GatewayDetail(TBankFile& bf);
-std::string GatewayTrailer(TBankFile& bf);
+void GatewayHeader(TBankFile& bf, std::string& record);
+void GatewayDetail(TBankFile& bf, std::string& record);
+void GatewayTrailer(TBankFile& bf, std::string& record);
 // ASB EPW CSV (J): no trailer.
-std::string EpwCsvHeader(TBankFile& bf);
-std::string EpwCsvDetail(TBankFile& bf);
+void EpwCsvHeader(TBankFile& bf, std::string& record);
+void EpwCsvDetail(TBankFile& bf, std::string& record);
 }  // namespace asb
 
 namespace bnz {
 // BNZ PC Diskette (B).
-std::string PcDisketteHeader(TBankFile& bf);
-std::string PcDisketteDetail(TBankFile& bf);
-std::string PcDisketteTrailer(TBankFile& bf);
+void PcDisketteHeader(TBankFile& bf, std::string& record);
+void PcDisketteDetail(TBankFile& bf, std::string& record);
+void PcDisketteTrailer(TBankFile& bf, std::string& record);
 // BNZ PC Banking (D) and Kiwibank Batch Upload (Z): one comma-separated
 // layout, with the trailer CheckedBatchTrailer.
-std::string CommaSeparatedHeader(TBankFile& bf);
-std::string CommaSeparatedDetail(TBankFile& bf);
+void CommaSeparatedHeader(TBankFile& bf, std::string& record);
+void CommaSeparatedDetail(TBankFile& bf, std::string& record);
 }  // namespace bnz
 
 namespace gifts {
 // ANZ, BNZ, National Bank GIFTS (G) and ANZ Direct Online (K), with the
 // trailer CheckedBatchTrailer.
-std::string GiftsHeader(TBankFile& bf);
-std::string DirectOnlineHeader(TBankFile& bf);
-std::string PaymentDetail(TBankFile& bf);
+void GiftsHeader(TBankFile& bf, std::string& record);
+void DirectOnlineHeader(TBankFile& bf, std::string& record);
+void PaymentDetail(TBankFile& bf, std::string& record);
 }  // namespace gifts
 
 namespace citibank {
 // Detail lines only.
-std::string CashDirectCreditDetail(TBankFile& bf);     // E
-std::string CitiDirectDetail(TBankFile& bf);           // V
-std::string PaylinkDirectCreditDetail(TBankFile& bf);  // F
-std::string PayrollDetail(TBankFile& bf);              // L
+void CashDirectCreditDetail(TBankFile& bf, std::string& record);     // E
+void CitiDirectDetail(TBankFile& bf, std::string& record);           // V
+void PaylinkDirectCreditDetail(TBankFile& bf, std::string& record);  // F
+void PayrollDetail(TBankFile& bf, std::string& record);              // L
 }  // namespace citibank
 
 namespace hsbc {
 // HSBC Batch Payments (X): no trailer.
-std::string BatchPaymentsHeader(TBankFile& bf);
-std::string BatchPaymentsDetail(TBankFile& bf);
+void BatchPaymentsHeader(TBankFile& bf, std::string& record);
+void BatchPaymentsDetail(TBankFile& bf, std::string& record);
 // HSBC Bulk Payments (I).
-std::string BulkPaymentsHeader(TBankFile& bf);
-std::string BulkPaymentsDetail(TBankFile& bf);
-std::string BulkPaymentsTrailer(TBankFile& bf);
+void BulkPaymentsHeader(TBankFile& bf, std::string& record);
+void BulkPaymentsDetail(TBankFile& bf, std::string& record);
+void BulkPaymentsTrailer(TBankFile& bf, std::string& record);
 }  // namespace hsbc
 
 namespace nationalbank {
 // National Bank DirectLink (N): detail lines only.
-std::string DirectLinkDetail(TBankFile& bf);
+void DirectLinkDetail(TBankFile& bf, std::string& record);
 // National, ANZ PC Diskette (M).
-std::string PcDisketteHeader(TBankFile& bf);
-std::string PcDisketteDetail(TBankFile& bf);
-std::string PcDisketteTrailer(TBankFile& bf);
+void PcDisketteHeader(TBankFile& bf, std::string& record);
+void PcDisketteDetail(TBankFile& bf, std::string& record);
+void PcDisketteTrailer(TBankFile& bf, std::string& record);
 }  // namespace nationalbank
 
 namespace westpac {
 // Westpac DeskBank (W): no trailer.
-std::string DeskBankHeader(TBankFile& bf);
-std::string DeskBankDetail(TBankFile& bf);
+void DeskBankHeader(TBankFile& bf, std::string& record);
+void DeskBankDetail(TBankFile& bf, std::string& record);
 // Westpac PC Diskette (P).
-std::string PcDisketteHeader(TBankFile& bf);
-std::string PcDisketteDetail(TBankFile& bf);
-std::string PcDisketteTrailer(TBankFile& bf);
+void PcDisketteHeader(TBankFile& bf, std::string& record);
+void PcDisketteDetail(TBankFile& bf, std::string& record);
+void PcDisketteTrailer(TBankFile& bf, std::string& record);
 }  // namespace westpac
 
 namespace trustbank {
 // Trust Bank Payment Format (T).
-std::string TrustBankHeader(TBankFile& bf);
-std::string TrustBankDetail(TBankFile& bf);
-std::string TrustBankTrailer(TBankFile& bf);
+void TrustBankHeader(TBankFile& bf, std::string& record);
+void TrustBankDetail(TBankFile& bf, std::string& record);
+void TrustBankTrailer(TBankFile& bf, std::string& record);
 // TSB Bank (U).
-std::string TsbHeader(TBankFile& bf);
-std::string TsbDetail(TBankFile& bf);
-std::string TsbTrailer(TBankFile& bf);
+void TsbHeader(TBankFile& bf, std::string& record);
+void TsbDetail(TBankFile& bf, std::string& record);
+void TsbTrailer(TBankFile& bf, std::string& record);
 }  // namespace trustbank
 
 }  // namespace billpay

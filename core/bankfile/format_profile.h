@@ -14,7 +14,7 @@ namespace billpay {
 
 class TBankFile;
 
-using RecordBuilder = std::string (*)(TBankFile&);
+using RecordBuilder = void (*)(TBankFile&, std::string& record);
 
 // A field every profile row must give: it has no default, so a row that
 // leaves one out does not compile.

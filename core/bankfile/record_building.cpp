@@ -1,5 +1,6 @@
 #include "bankfile/record_building.h"
 
+#include <array>
 #include <cstddef>
 
 #include "bankfile/bank_file.h"
@@ -7,17 +8,29 @@
 
 namespace billpay {
 
-std::string Blanks(int count) {
-    return count > 0 ? std::string(static_cast<std::size_t>(count), ' ') : std::string();
+namespace {
+
+constexpr std::array<char, kMaxBlanks> MakeBlanks() {
+    std::array<char, kMaxBlanks> blanks{};
+    for (char& c : blanks) c = ' ';
+    return blanks;
 }
 
-std::string Join(std::initializer_list<std::string> fields) {
-    std::size_t length = 0;
-    for (const std::string& field : fields) length += field.size();
-    std::string record;
-    record.reserve(length);
-    for (const std::string& field : fields) record += field;
-    return record;
+constexpr std::array<char, kMaxBlanks> kBlanks = MakeBlanks();
+
+}  // namespace
+
+std::string_view Blanks(int count) {
+    if (count <= 0) return {};
+    return std::string_view(kBlanks.data(),
+                            static_cast<std::size_t>(count < kMaxBlanks ? count : kMaxBlanks));
+}
+
+void FieldAppender::operator<<(Fields fields) const {
+    std::size_t length = record_.size();
+    for (const std::string_view field : fields) length += field.size();
+    record_.reserve(length);
+    for (const std::string_view field : fields) record_ += field;
 }
 
 DelimitedLine& DelimitedLine::operator<<(std::string_view field) {
@@ -37,21 +50,18 @@ std::string CheckedField(std::string text, int width, std::string_view fieldName
     return text;
 }
 
-std::string NoRecord(TBankFile&) {
-    return "";
-}
+void NoRecord(TBankFile&, std::string&) {}
 
 // The trailer that BNZ PC Banking, Kiwibank, GIFTS and Direct Online share:
 // "3", the total in whole cents without leading zeros ("########0.00" without
 // its "."), the number of payments and the hash total. A field the bank's
 // system cannot take stops the conversion.
-std::string CheckedBatchTrailer(TBankFile& bf) {
-    DelimitedLine line;
+void CheckedBatchTrailer(TBankFile& bf, std::string& record) {
+    DelimitedLine line(record);
     line << "3";
     line << CheckedField(RemoveFirstChar(bf.GetBatchTotal(-1), "."), 12, " Footer: BatchTotal ", bf);
     line << CheckedField(std::to_string(bf.WrittenCount), 5, " Footer: Transaction Count ", bf);
     line << CheckedField(bf.GetHashTotal(11), 11, " Footer: hashTotal ", bf);
-    return std::move(line).Text();
 }
 
 // The first ten fields of the comma-separated payment lines of D, Z, G and K:
@@ -59,15 +69,15 @@ std::string CheckedBatchTrailer(TBankFile& bf) {
 // and statement fields, and the remitter, each produced in column order.
 void AppendPaymentFields(DelimitedLine& line, TBankFile& bf) {
     line << bf.GetDetailRecordType();
-    line << bf.GetAccountNumber(bf.GetCreditAccount());
+    line << bf.GetAccountNumber(bf.CreditAccountDigits());
     line << bf.GetTransactionCode();
     line << bf.GetAmount();
-    line << Trim(bf.GetAccountTitle());
-    line << Trim(bf.GetPayeeField("PayeeReference"));
-    line << Trim(bf.GetPayeeField("PayeeCode"));
+    line << TrimView(bf.GetAccountTitle());
+    line << TrimView(bf.GetPayeeField("PayeeReference"));
+    line << TrimView(bf.GetPayeeField("PayeeCode"));
     line << "";
-    line << Trim(bf.GetPayeeField("PayeeParticulars"));
-    line << Trim(bf.GetRemitterName());
+    line << TrimView(bf.GetPayeeField("PayeeParticulars"));
+    line << TrimView(bf.GetRemitterName());
 }
 
 }  // namespace billpay

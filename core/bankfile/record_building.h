@@ -3,13 +3,15 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
-#include <utility>
 
 namespace billpay {
 
 class TBankFile;
 
-// Pieces the format families assemble their records from.
+// Pieces the format families assemble their records from. A builder appends
+// its record to the text it is given (the engine hands the detail loop's one
+// record buffer to every detail), so that a record costs no allocation of
+// its own.
 //
 // Every record is assembled field by field, left to right, one formatter call
 // at a time: some formatters have side effects (GetAmount raises the error
@@ -17,27 +19,42 @@ class TBankFile;
 // GetNextSequenceNo and GetUniqueReference move on as they are called), so
 // the order of the calls is part of the layout.
 
-// A run of `count` blanks; none for a count of 0 or less.
-std::string Blanks(int count);
+// A run of `count` blanks (at most kMaxBlanks); none for a count of 0 or less.
+inline constexpr int kMaxBlanks = 256;
+std::string_view Blanks(int count);
 
-// The fields of a record joined in column order. The elements of a braced
-// list are evaluated in order, so Join({a(), b(), c()}) calls a, b and c
-// from left to right.
-std::string Join(std::initializer_list<std::string> fields);
+// The fields of a record in column order. The elements of a braced list are
+// evaluated in order, so Append(record) << Fields{a(), b(), c()} calls a, b
+// and c from left to right; their texts live until they are appended.
+using Fields = std::initializer_list<std::string_view>;
+
+class FieldAppender {
+public:
+    explicit FieldAppender(std::string& record) : record_(record) {}
+    void operator<<(Fields fields) const;
+
+private:
+    std::string& record_;
+};
+
+inline FieldAppender Append(std::string& record) {
+    return FieldAppender(record);
+}
 
 // A line of fields with a delimiter between them: commas, or the "@" of the
-// Citibank lines. Each field is produced before the next is asked for.
+// Citibank lines, appended to a record. Each field is produced before the
+// next is asked for.
 class DelimitedLine {
 public:
-    explicit DelimitedLine(char delimiter = ',') : delimiter_(delimiter) {}
+    explicit DelimitedLine(std::string& record, char delimiter = ',')
+        : line_(record), delimiter_(delimiter) {}
 
     DelimitedLine& operator<<(std::string_view field);
     // `count` empty fields; none for a count of 0 or less.
     DelimitedLine& Empty(int count);
-    std::string Text() && { return std::move(line_); }
 
 private:
-    std::string line_;
+    std::string& line_;
     char delimiter_;
     bool first_ = true;
 };
@@ -51,10 +68,10 @@ std::string CheckedField(std::string text, int width, std::string_view fieldName
 void AppendPaymentFields(DelimitedLine& line, TBankFile& bf);
 
 // The overflow-checked comma-separated trailer of D, Z, G and K.
-std::string CheckedBatchTrailer(TBankFile& bf);
+void CheckedBatchTrailer(TBankFile& bf, std::string& record);
 
 // The builder of a record the format does not have (an empty header or
 // trailer is not written).
-std::string NoRecord(TBankFile& bf);
+void NoRecord(TBankFile& bf, std::string& record);
 
 }  // namespace billpay

@@ -2,6 +2,7 @@
 
 #include "bankaccount/bank_account.h"
 #include "cli.h"
+#include "cli_output.h"
 
 namespace billpay::cli {
 
@@ -12,7 +13,8 @@ int RunAccount(const Args& args) {
         std::string reason;
         const auto stored = ParseAccountNumber(text, &reason);
         if (!stored) {
-            std::cout << text << "\tinvalid (" << reason << ")\n";
+            WritePrintable(std::cout, text);
+            std::cout << "\tinvalid (" << reason << ")\n";
             allValid = false;
             continue;
         }

@@ -3,11 +3,14 @@
 
 #include "bankfile/format_table.h"
 #include "cli.h"
+#include "cli_output.h"
 
 namespace billpay::cli {
 
 int UsageError(std::string_view message) {
-    std::cerr << "billpay-cli: " << message << "\n"
+    std::cerr << "billpay-cli: ";
+    WritePrintable(std::cerr, message);
+    std::cerr << "\n"
               << "Usage: billpay-cli formats | account NUMBER... | validate --format CODE FILE |\n"
               << "       convert --format CODE [OPTIONS] FILE [-o OUT]\n"
               << "Try 'billpay-cli --help' for more information.\n";
@@ -15,12 +18,17 @@ int UsageError(std::string_view message) {
 }
 
 void PrintMessageBox(std::string_view caption, std::string_view text) {
-    std::string shown(text);
-    for (char& c : shown) {
-        if (c == '\r') c = '\n';
+    if (!caption.empty()) {
+        WritePrintable(std::cerr, caption);
+        std::cerr << "\n";
     }
-    if (!caption.empty()) std::cerr << caption << "\n";
-    std::cerr << shown << "\n";
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find('\r', start);
+        WritePrintable(std::cerr, text.substr(start, end == std::string_view::npos ? end : end - start));
+        std::cerr << "\n";
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
 }
 
 char ParseFormatCode(std::string_view text) {

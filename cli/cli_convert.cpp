@@ -8,6 +8,7 @@
 #include "bankfile/format_options.h"
 #include "bankfile/null_host.h"
 #include "cli.h"
+#include "cli_output.h"
 #include "cli_validation.h"
 #include "util/clock.h"
 #include "util/file_output.h"
@@ -117,12 +118,14 @@ int RunConvert(const Args& args) {
         clock = std::make_unique<SystemClock>();
     }
 
+    if (int status = RefuseOutputOverInput(a.file, a.output); status != kExitOk) return status;
+
     int status = kExitOk;
     const auto run = ValidateForCommand(a.file, a.code, status);
     if (!run) return status;
     if (!run->Validated()) {
-        for (const std::string& line : run->memo) std::cout << line << '\n';
-        std::cout << std::flush;
+        // Standard output carries the bank file only, so the problems go to standard error.
+        PrintResults(std::cerr, *run);
         return kExitProblems;
     }
 

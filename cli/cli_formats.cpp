@@ -10,11 +10,11 @@ int RunFormats(const Args& args) {
     if (!args.empty()) return UsageError("'formats' takes no arguments");
     for (const FormatProfile& format : FormatProfiles()) {
         // A name that carries the batch number shows its digits as "n".
-        std::string fileName(*format.defaultFileName);
+        std::string fileName(format.defaultFileName);
         for (char& c : fileName) {
             if (c == '#') c = 'n';
         }
-        std::cout << *format.code << '\t' << *format.passes << '\t' << fileName << '\t' << *format.listText
+        std::cout << format.code << '\t' << format.passes << '\t' << fileName << '\t' << format.listText
                   << '\n';
     }
     return kExitOk;

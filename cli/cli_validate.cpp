@@ -1,9 +1,13 @@
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
+#include <new>
 #include <thread>
 
 #include "aba/validation.h"
 #include "cli.h"
+#include "cli_output.h"
 #include "cli_validation.h"
 
 namespace billpay::cli {
@@ -11,7 +15,15 @@ namespace billpay::cli {
 std::optional<ValidationRun> ValidateForCommand(const std::string& path, char code, int& exitStatus) {
     // A terminal has no progress bar, so large files are read and validated on every core.
     const unsigned cores = std::max(1u, std::min(4u, std::thread::hardware_concurrency()));
-    ValidationOutcome outcome = ValidateAbaFile(path, code, CheckAccountDigits, nullptr, cores);
+    ValidationOutcome outcome;
+    try {
+        outcome = ValidateAbaFile(path, code, CheckAccountDigits, nullptr, cores);
+    } catch (const std::bad_alloc&) {
+        PrintMessageBox("Error Opening ABA File",
+                        std::string("Cannot open ABA file.\r\rError: ") + std::strerror(ENOMEM));
+        exitStatus = kExitUnreadable;
+        return std::nullopt;
+    }
     if (outcome.problem) {
         PrintMessageBox(outcome.problem->caption, outcome.problem->text);
         exitStatus = kExitUnreadable;
@@ -19,6 +31,10 @@ std::optional<ValidationRun> ValidateForCommand(const std::string& path, char co
     }
     exitStatus = outcome.run.Validated() ? kExitOk : kExitProblems;
     return std::move(outcome.run);
+}
+
+void PrintResults(std::ostream& out, const ValidationRun& run) {
+    PrintLines(out, run.memo);
 }
 
 int RunValidate(const Args& args) {
@@ -42,12 +58,7 @@ int RunValidate(const Args& args) {
     int status = kExitOk;
     const auto run = ValidateForCommand(file, code, status);
     if (!run) return status;
-    std::string out;
-    for (const std::string& line : run->memo) {
-        out += line;
-        out += '\n';
-    }
-    std::cout << out << std::flush;
+    PrintResults(std::cout, *run);
     return status;
 }
 

@@ -1,7 +1,8 @@
 #include "aba/aba_lines.h"
 
 #include <cstring>
-#include <thread>
+
+#include "util/parallel_tasks.h"
 
 namespace billpay {
 namespace {
@@ -81,12 +82,7 @@ AbaLines AbaLines::FromSharedText(std::shared_ptr<const void> owner, std::string
     pieces.push_back(text.substr(begin));
 
     std::vector<SplitPart> split(pieces.size());
-    {
-        std::vector<std::jthread> workers;
-        for (std::size_t k = 1; k < pieces.size(); ++k)
-            workers.emplace_back([&, k] { SplitInto(pieces[k], split[k]); });
-        SplitInto(pieces[0], split[0]);
-    }
+    RunParallelTasks(pieces.size(), [&](std::size_t k) { SplitInto(pieces[k], split[k]); });
     for (SplitPart& part : split) {
         result.starts_.push_back(result.size_);
         result.size_ += part.lines.size();

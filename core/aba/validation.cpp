@@ -14,6 +14,7 @@
 #include "bankaccount/debit_account_rule.h"
 #include "bankfile/format_profile.h"
 #include "util/money.h"
+#include "util/parallel_tasks.h"
 
 namespace billpay {
 namespace {
@@ -367,10 +368,8 @@ ValidationRun ValidateAbaLines(AbaLines lines, char formatCode, const AccountChe
     };
     if (progress) {
         for (std::size_t k = 0; k < all.ChunkCount(); ++k) validateChunk(k);
-    } else if (all.ChunkCount() > 0) {
-        std::vector<std::jthread> workers;
-        for (std::size_t k = 1; k < all.ChunkCount(); ++k) workers.emplace_back(validateChunk, k);
-        validateChunk(0);
+    } else {
+        RunParallelTasks(all.ChunkCount(), validateChunk);
     }
 
     Tally total = std::move(tallies[0]);

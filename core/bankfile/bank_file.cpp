@@ -266,17 +266,17 @@ void TBankFile::ProcessDetails() {
 }
 
 void TBankFile::GetHeaderText(std::string& record) {
-    if (const FormatProfile* format = Profile()) return (*format->header)(*this, record);
+    if (const FormatProfile* format = Profile()) return format->header(*this, record);
     ReportFunctionError("GetHeaderText");
 }
 
 void TBankFile::GetTextOut(std::string& record) {
-    if (const FormatProfile* format = Profile()) return (*format->detail)(*this, record);
+    if (const FormatProfile* format = Profile()) return format->detail(*this, record);
     ReportFunctionError("GetTextOut");
 }
 
 void TBankFile::GetFooterText(std::string& record) {
-    if (const FormatProfile* format = Profile()) return (*format->footer)(*this, record);
+    if (const FormatProfile* format = Profile()) return format->footer(*this, record);
     ReportFunctionError("GetFooterText");
 }
 

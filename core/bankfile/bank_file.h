@@ -126,6 +126,7 @@ public:
     void GetAccountTitle(std::string& out) const;
     void GetAccountTitleWidth(int width, std::string& out) const;
     std::string GetPayeeField(std::string_view name) const;
+    void GetPayeeField(std::string_view name, std::string& out) const;
     std::string GetBankName() const;
     std::string GetPreformatReference() const;
     std::string GetOrderingPartyName() const;
@@ -145,6 +146,7 @@ public:
     void SetAbaLines(const AbaLines* lines) {
         abaLines_ = lines;
         detailCache_ = DetailCache{};
+        remitterCache_.valid = false;
     }
 
     // The parsed records the builders read.
@@ -196,6 +198,12 @@ private:
         const TABADetailRecord* detail = nullptr;
     };
     mutable DetailCache detailCache_;
+    struct RemitterCache {
+        bool valid = false;
+        char code = '\0';
+        std::string name;
+    };
+    mutable RemitterCache remitterCache_;
 };
 
 }  // namespace billpay

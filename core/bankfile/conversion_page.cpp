@@ -83,7 +83,7 @@ bool IsAcceptedOptionChar(char c) {
 
 std::string FormatNameForMessage(char code) {
     const FormatProfile* profile = FindFormatProfile(code);
-    return std::string(1, code) + " (" + std::string(profile != nullptr ? *profile->listText : "") + ")";
+    return std::string(1, code) + " (" + std::string(profile != nullptr ? profile->listText : "") + ")";
 }
 
 std::optional<OptionProblem> CheckConversionOptions(char code, const ConversionOptionsGiven& given,

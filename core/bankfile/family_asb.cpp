@@ -27,15 +27,15 @@ public:
     FixedRecord& Field(int first, int last, std::string_view text) {
         const int width = Place(first, last);
         const int taken = static_cast<int>(text.size()) < width ? static_cast<int>(text.size()) : width;
-        record_.append(text.data(), static_cast<std::size_t>(taken));
-        record_.append(billpay::Blanks(width - taken));
+        // One copy of text and blanks together: the field through a blank
+        // run of its own width keeps the copies few and short.
+        AppendPadded(record_, text.substr(0, static_cast<std::size_t>(taken)), width);
         return *this;
     }
     FixedRecord& Blanks(int first, int last) { return Field(first, last, ""); }
     FixedRecord& Growing(int first, int last, std::string_view text) {
         const int width = Place(first, last);
-        record_ += text;
-        record_.append(billpay::Blanks(width - static_cast<int>(text.size())));
+        AppendPadded(record_, text, width);
         return *this;
     }
 
@@ -60,15 +60,6 @@ void EndOfRecord(FixedRecord& record, int first, RecordEnd end) {
     } else {
         record.Blanks(first, 160);
     }
-}
-
-// A field of the EPW file: trimmed, in double quotes. The cleaned texts hold
-// no quote or comma, so nothing needs escaping.
-std::string Quoted(std::string_view text) {
-    std::string quoted = "\"";
-    quoted += Trim(text);
-    quoted += '"';
-    return quoted;
 }
 
 // The debit account and batch number as one 15-character text: bank, branch,
@@ -163,8 +154,8 @@ void EpwCsvHeader(TBankFile& bf, std::string& record) {
     line << "12";
     line << DebitAccountAndBatch(bf);
     line << bf.GetPayDate("ddmmyy");
-    line << Quoted(bf.GetRemitterName());
-    line << Quoted(bf.GetHashTotal(11));
+    line.Quoted(bf.GetRemitterName());
+    line.Quoted(bf.GetHashTotal(11));
     line << bf.GetBatchTotal(-1);
     line << std::to_string(bf.WrittenCount);
 }
@@ -173,15 +164,15 @@ void EpwCsvHeader(TBankFile& bf, std::string& record) {
 // payee's name and statement fields, then four unused fields.
 void EpwCsvDetail(TBankFile& bf, std::string& record) {
     DelimitedLine line(record);
-    line << bf.GetAccountNumber(bf.CreditAccountDigits());
+    bf.GetAccountNumber(bf.CreditAccountDigits(), line.Next());
     line << bf.GetTransactionCode();
-    line << bf.GetAmount();
-    line << Quoted(bf.GetAccountTitle());
-    line << Quoted("");
-    line << Quoted(bf.GetPayeeField("PayeeCode"));
-    line << Quoted(bf.GetPayeeField("PayeeReference"));
-    line << Quoted(bf.GetPayeeField("PayeeParticulars"));
-    for (int i = 0; i < 4; ++i) line << Quoted("");
+    bf.GetAmount(line.Next());
+    line.QuotedWith([&bf](std::string& out) { bf.GetAccountTitle(out); });
+    line.Quoted("");
+    line.QuotedWith([&bf](std::string& out) { bf.GetPayeeField("PayeeCode", out); });
+    line.QuotedWith([&bf](std::string& out) { bf.GetPayeeField("PayeeReference", out); });
+    line.QuotedWith([&bf](std::string& out) { bf.GetPayeeField("PayeeParticulars", out); });
+    for (int i = 0; i < 4; ++i) line.Quoted("");
 }
 
 }  // namespace billpay::asb

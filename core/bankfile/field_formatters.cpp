@@ -1,6 +1,7 @@
 // The field formatters of the conversion engine: each produces the text of one
 // field of a bank file record for the current format code.
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -80,29 +81,58 @@ std::string WritePicture(Money value, const AmountPicture& picture) {
     return text;
 }
 
-// A name or reference as TrimField (trimmed, upper case, cut to width) and
-// then CleanFieldText (to width, without overflow check) leave it, appended,
-// blank-filled to width unless unpadded. One pass, without a text of its own.
-void AppendCleanField(std::string& out, std::string_view text, int width, Padding padding) {
-    const std::size_t w = width < 0 ? 0 : static_cast<std::size_t>(width);
-    const std::string_view cut = TrimView(TrimView(text).substr(0, w));
+// A text as CleanFieldText (without overflow check) leaves it, appended:
+// trimmed, upper case, only the bank files' characters, at most `width` of
+// them. Returns how many were appended.
+std::size_t AppendCleaned(std::string& out, std::string_view text, std::size_t width) {
     const std::size_t start = out.size();
-    for (char c : cut) {
+    for (char c : TrimView(text)) {
+        if (out.size() - start == width) break;
         c = ToUpper(c);
         if (IsBankFileChar(c)) out.push_back(c);
     }
-    if (padding == Padding::SpaceFilled) out.append(w - (out.size() - start), ' ');
+    return out.size() - start;
+}
+
+// A name or title as TrimField (trimmed, upper case, cut to width) and then
+// CleanFieldText leave it, appended, blank-filled to width unless unpadded.
+void AppendCleanField(std::string& out, std::string_view text, int width, Padding padding) {
+    const std::size_t w = width < 0 ? 0 : static_cast<std::size_t>(width);
+    const std::size_t written = AppendCleaned(out, TrimView(text).substr(0, w), w);
+    if (padding == Padding::SpaceFilled) out.append(w - written, ' ');
+}
+
+// Characters `from` to `to` (1-based) of an account, as SubText cuts them.
+std::string_view AccountPart(std::string_view account, std::size_t from, std::size_t to) {
+    if (from > account.size()) return {};
+    return account.substr(from - 1, std::min(to, account.size()) - from + 1);
+}
+
+// A part zero-filled to its width, as PadLeftZeros writes it.
+void AppendZeroFilled(std::string& out, std::string_view part, int width) {
+    const auto w = static_cast<std::size_t>(width);
+    if (!AllDigits(part)) {
+        out.append(PadLeftZeros(part, width));
+    } else if (part.size() >= w) {
+        out.append(part.substr(0, w));
+    } else {
+        out.append(w - part.size(), '0').append(part);
+    }
 }
 
 // ---- account numbers
 
+// The bank, branch, base and suffix parts (as GetBankPart, GetBranchPart,
+// GetBasePart and GetSuffixPart cut them) zero-filled to their widths.
 void AppendAccountParts(std::string& out, std::string_view account, const std::array<int, 4>& widths,
                         bool dashed) {
-    const std::array<std::string, 4> parts = {GetBankPart(account), GetBranchPart(account),
-                                              GetBasePart(account), GetSuffixPart(account)};
+    const std::size_t suffixEnd = TrimmedLength(account) == 15 ? 15 : 16;
+    const std::array<std::string_view, 4> parts = {AccountPart(account, 1, 2), AccountPart(account, 3, 6),
+                                                   AccountPart(account, 7, 13),
+                                                   AccountPart(account, 14, suffixEnd)};
     for (std::size_t i = 0; i < parts.size(); ++i) {
         if (dashed && i > 0) out.push_back('-');
-        out.append(PadLeftZeros(parts[i], widths[i]));
+        AppendZeroFilled(out, parts[i], widths[i]);
     }
 }
 
@@ -238,11 +268,20 @@ std::string TBankFile::GetRemitterName() const {
 }
 
 void TBankFile::GetRemitterName(std::string& out) const {
-    const TABADetailRecord* first = FirstDetail();
-    // Formats that take the name as it is trim it in their records anyway.
-    const FormatProfile* profile = Profile();
-    const Padding padding = profile != nullptr ? *profile->remitterName : Padding::SpaceFilled;
-    AppendCleanField(out, first ? first->RemitterName.view() : std::string_view{}, 20, padding);
+    // Every detail carries the first one's name: it is laid out once per
+    // format and set of lines, not once per record.
+    if (remitterCache_.code != FormatCode || !remitterCache_.valid) {
+        const TABADetailRecord* first = FirstDetail();
+        // Formats that take the name as it is trim it in their records anyway.
+        const FormatProfile* profile = Profile();
+        const Padding padding = profile != nullptr ? *profile->remitterName : Padding::SpaceFilled;
+        remitterCache_.name.clear();
+        AppendCleanField(remitterCache_.name, first ? first->RemitterName.view() : std::string_view{}, 20,
+                         padding);
+        remitterCache_.code = FormatCode;
+        remitterCache_.valid = true;
+    }
+    out += remitterCache_.name;
 }
 
 std::string TBankFile::GetPayDate(std::string_view pattern) const {
@@ -402,18 +441,30 @@ void TBankFile::GetAccountTitleWidth(int width, std::string& out) const {
 }
 
 std::string TBankFile::GetPayeeField(std::string_view name) const {
+    std::string field;
+    GetPayeeField(name, field);
+    return field;
+}
+
+void TBankFile::GetPayeeField(std::string_view name, std::string& out) const {
     const bool reference = name == "PayeeReference";
-    std::string value;
+    std::string_view value;
     if (reference) {
-        value = LeftText(CurrentDetail().LodgementReference, 12);
+        value = CurrentDetail().LodgementReference.view().substr(0, 12);
     } else if (name == "PayeeParticulars") {
-        value = LeftText(CurrentDetail().RemitterName, 12);
+        value = CurrentDetail().RemitterName.view().substr(0, 12);
     }
     PayeeReferenceLayout layout{12, false};
     if (const FormatProfile* profile = Profile(); reference && profile != nullptr)
         layout = profile->payeeReference;
-    CleanFieldText(value, layout.width, "", false);
-    return layout.rightJustified ? PadLeftSpaces(value, layout.width) : PadRightSpaces(value, layout.width);
+    const auto width = static_cast<std::size_t>(layout.width);
+    const std::size_t start = out.size();
+    const std::size_t written = AppendCleaned(out, value, width);
+    if (layout.rightJustified) {
+        out.insert(start, width - written, ' ');
+    } else {
+        out.append(width - written, ' ');
+    }
 }
 
 std::string TBankFile::GetBankName() const {

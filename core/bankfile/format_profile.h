@@ -17,7 +17,9 @@ class TBankFile;
 using RecordBuilder = void (*)(TBankFile&, std::string& record);
 
 // A field every profile row must give: it has no default, so a row that
-// leaves one out does not compile.
+// leaves one out does not compile. (The plain fields a caller outside the
+// engine reads, its code, texts, passes and builders, are checked beside the
+// table instead: a row that leaves one of them out fails that check.)
 template <typename T>
 class Required {
 public:
@@ -38,15 +40,15 @@ private:
 // of it, how the engine runs it, which builders lay out its records and which
 // variant of each field formatter it takes.
 struct FormatProfile {
-    Required<char> code;
-    Required<std::string_view> listText;  // the banking-format list's text
-    Required<int> passes;                 // 2: a counting pass before the header
+    char code;
+    std::string_view listText;  // the banking-format list's text
+    int passes;                 // 2: a counting pass before the header
     // The default export file name; a run of "#" is the batch number of the
     // last conversion zero-filled to that many digits.
-    Required<std::string_view> defaultFileName;
-    Required<RecordBuilder> header;  // NoRecord where the format has none
-    Required<RecordBuilder> detail;
-    Required<RecordBuilder> footer;
+    std::string_view defaultFileName;
+    RecordBuilder header;  // NoRecord where the format has none
+    RecordBuilder detail;
+    RecordBuilder footer;
 
     // The conversion page.
     Required<FormatOptions> page;

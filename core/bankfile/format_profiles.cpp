@@ -663,10 +663,13 @@ constexpr bool CodesInListOrder() {
         const FormatProfile& row = kFormatProfiles[i];
         if (row.code != kListOrder[i] || row.page->code != kListOrder[i]) return false;
         if (row.passes != 1 && row.passes != 2) return false;
+        if (row.listText.empty() || row.defaultFileName.empty()) return false;
+        if (row.header == nullptr || row.detail == nullptr || row.footer == nullptr) return false;
     }
     return true;
 }
-static_assert(CodesInListOrder(), "one profile per format code, in the order of the banking-format list");
+static_assert(CodesInListOrder(),
+              "one complete profile per format code, in the order of the banking-format list");
 
 // Position in the list of each letter "A" to "Z", or -1 for a letter without a format.
 constexpr std::array<int, 26> MakeLetterIndex() {

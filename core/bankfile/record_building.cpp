@@ -26,6 +26,17 @@ std::string_view Blanks(int count) {
                             static_cast<std::size_t>(count < kMaxBlanks ? count : kMaxBlanks));
 }
 
+void AppendPadded(std::string& record, std::string_view text, int width) {
+    const std::size_t at = record.size();
+    const std::size_t size =
+        text.size() < static_cast<std::size_t>(width) ? static_cast<std::size_t>(width) : text.size();
+    // Room first, then the characters one by one: fields are short, and a
+    // block copy costs more to start than such a field takes to copy.
+    record.resize(at + size, ' ');
+    char* to = record.data() + at;
+    for (const char c : text) *to++ = c;
+}
+
 void FieldAppender::operator<<(Fields fields) const {
     std::size_t length = record_.size();
     for (const std::string_view field : fields) length += field.size();
@@ -40,8 +51,29 @@ DelimitedLine& DelimitedLine::operator<<(std::string_view field) {
     return *this;
 }
 
+std::string& DelimitedLine::Next() {
+    if (!first_) line_ += delimiter_;
+    first_ = false;
+    return line_;
+}
+
+void DelimitedLine::TrimFrom(std::size_t start) {
+    const std::string_view field = TrimView(std::string_view(line_).substr(start));
+    const auto begin = static_cast<std::size_t>(field.data() - line_.data());
+    if (begin > start) line_.erase(start, begin - start);
+    line_.resize(start + field.size());
+}
+
+DelimitedLine& DelimitedLine::Quoted(std::string_view field) {
+    Next().append(1, '"').append(TrimView(field)).append(1, '"');
+    return *this;
+}
+
 DelimitedLine& DelimitedLine::Empty(int count) {
-    for (int i = 0; i < count; ++i) *this << "";
+    if (count <= 0) return *this;
+    // As `count` times an empty field: a delimiter before each but a first field.
+    line_.append(static_cast<std::size_t>(first_ ? count - 1 : count), delimiter_);
+    first_ = false;
     return *this;
 }
 

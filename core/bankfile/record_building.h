@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -22,6 +23,9 @@ class TBankFile;
 // A run of `count` blanks (at most kMaxBlanks); none for a count of 0 or less.
 inline constexpr int kMaxBlanks = 256;
 std::string_view Blanks(int count);
+
+// Appends a text and blanks after it up to `width` (a longer text whole).
+void AppendPadded(std::string& record, std::string_view text, int width);
 
 // The fields of a record in column order. The elements of a braced list are
 // evaluated in order, so Append(record) << Fields{a(), b(), c()} calls a, b
@@ -52,8 +56,28 @@ public:
     DelimitedLine& operator<<(std::string_view field);
     // `count` empty fields; none for a count of 0 or less.
     DelimitedLine& Empty(int count);
+    // A field trimmed and in double quotes. The cleaned texts hold no quote
+    // or comma, so nothing needs escaping.
+    DelimitedLine& Quoted(std::string_view field);
+    // Starts the next field and gives the line to append it to.
+    std::string& Next();
+    // A field that `write` appends to the line, then trimmed and put in
+    // double quotes.
+    template <typename Write>
+    DelimitedLine& QuotedWith(Write&& write) {
+        std::string& line = Next();
+        line += '"';
+        const std::size_t start = line.size();
+        write(line);
+        TrimFrom(start);
+        line += '"';
+        return *this;
+    }
 
 private:
+    // Trims the blanks of the line from `start` on.
+    void TrimFrom(std::size_t start);
+
     std::string& line_;
     char delimiter_;
     bool first_ = true;

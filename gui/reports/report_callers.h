@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -20,10 +21,16 @@ class PreparedReport;
 using PreviewHook = std::function<void(PreparedReport& report)>;
 void SetPreviewHook(PreviewHook hook);
 
+// The clock the reports print as "Date Run: "; the computer's clock unless
+// set (an empty function restores it). Tests fix it so that pages repeat.
+using ReportClock = std::function<QDateTime()>;
+void SetReportClock(ReportClock clock);
+
 // The validation report of the results memo's lines, under "ABA File: "
 // followed by the ABA file field's text. Nothing is shown for no lines.
 // Returns when the preview has closed; a failure travels on as an exception.
-void PrintValidationReport(TDialogBox& dialogs, const QStringList& memoLines, const QString& abaFileFieldText);
+void PrintValidationReport(TDialogBox& dialogs, const QStringList& memoLines,
+                           const QString& abaFileFieldText);
 
 // The conversion report of the bank file's lines, landscape, under "Format: "
 // followed by the banking format's list text, with the hash total band when

@@ -1,7 +1,10 @@
 // billpay-cli end to end: arguments, exit statuses, what goes to which stream.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <spawn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,6 +13,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "aba_generator.h"
 
@@ -44,14 +49,48 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    Result Run(const std::string& arguments) {
+    // Runs billpay-cli with standard output in a file, or redirected as
+    // `stdoutTo` says (">/dev/full", ">&-"), and at most `memoryKiB` of
+    // address space when that is not 0.
+    Result Run(const std::string& arguments, const std::string& stdoutTo = "", long memoryKiB = 0) {
         const fs::path out = dir_ / "stdout", err = dir_ / "stderr";
-        const std::string command = std::string(BILLPAY_CLI) + " " + arguments + " >" + out.string() + " 2>" +
-                                    err.string() + " </dev/null";
+        std::string command = std::string(BILLPAY_CLI) + " " + arguments + " " +
+                              (stdoutTo.empty() ? ">" + out.string() : stdoutTo) + " 2>" + err.string() +
+                              " </dev/null";
+        if (memoryKiB > 0) command = "ulimit -v " + std::to_string(memoryKiB) + " && " + command;
+        fs::remove(out);
         const int raw = std::system(command.c_str());
         Result r;
         r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
         r.out = ReadFile(out);
+        r.err = ReadFile(err);
+        return r;
+    }
+
+    // Runs billpay-cli with standard output on a pipe whose reading end is
+    // already closed; the status, and standard error.
+    Result RunOnClosedPipe(std::vector<std::string> arguments) {
+        const fs::path err = dir_ / "stderr";
+        int fds[2];
+        EXPECT_EQ(::pipe(fds), 0);
+        ::close(fds[0]);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
+        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        arguments.insert(arguments.begin(), BILLPAY_CLI);
+        std::vector<char*> argv;
+        for (std::string& a : arguments) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        pid_t pid = 0;
+        Result r;
+        if (::posix_spawn(&pid, BILLPAY_CLI, &actions, nullptr, argv.data(), environ) == 0) {
+            int raw = 0;
+            ::waitpid(pid, &raw, 0);
+            r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        }
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(fds[1]);
         r.err = ReadFile(err);
         return r;
     }
@@ -86,6 +125,7 @@ TEST_F(Cli, ValidateStatuses) {
         {"validate " + Sample().string(), 64, "needs --format"},
         {"validate --format A", 64, "needs an ABA file"},
         {"validate --format A a b", 64, "one ABA file"},
+        {"validate --format A --strict " + Sample().string(), 64, "unknown option '--strict' for 'validate'"},
         {"frobnicate", 64, "unknown command"},
     };
     for (const Case& c : cases) {
@@ -112,13 +152,26 @@ TEST_F(Cli, HelpVersionAndFormats) {
 }
 
 TEST_F(Cli, AccountCheck) {
-    Result r = Run("account 12-3113-0123457-00 '08 6523 1954512 000' 2626003456785000");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "12-3113-0123457-00\tvalid\n08-6523-1954512-000\tvalid\n26-2600-3456785-000\tvalid\n");
-    r = Run("account 12-3113-0123458-00 12-3113-0123");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.out.find("12-3113-0123458-00\tinvalid\n"), std::string::npos);
-    EXPECT_NE(r.out.find("12-3113-0123\tinvalid ("), std::string::npos);
+    struct Case {
+        std::string arguments;
+        int status;
+        std::string out;  // exactly
+    } cases[] = {
+        {"12-3113-0123457-00 '08 6523 1954512 000' 2626003456785000", 0,
+         "12-3113-0123457-00\tvalid\n08-6523-1954512-000\tvalid\n26-2600-3456785-000\tvalid\n"},
+        {"12-3113-0123458-00 12-3113-0123457-00", 1,
+         "12-3113-0123458-00\tinvalid\n12-3113-0123457-00\tvalid\n"},
+        // Any invalid number decides the status, the last one too.
+        {"12-3113-0123457-00 12-3113-0123458-00", 1,
+         "12-3113-0123457-00\tvalid\n12-3113-0123458-00\tinvalid\n"},
+        {"12-3113-0123457-00 12-3113-0123", 1,
+         "12-3113-0123457-00\tvalid\n12-3113-0123\tinvalid (wrong length: 10 digits, expected 15 or 16)\n"},
+    };
+    for (const Case& c : cases) {
+        const Result r = Run("account " + c.arguments);
+        EXPECT_EQ(r.status, c.status) << c.arguments;
+        EXPECT_EQ(r.out, c.out) << c.arguments;
+    }
     EXPECT_EQ(Run("account").status, 64);
 }
 
@@ -247,8 +300,13 @@ TEST_F(Cli, ConvertRefusesAFileWithProblems) {
     const fs::path out = dir_ / "out.txt";
     const Result r = Run("convert --format A " + (dir_ / "bad.aba").string() + " -o " + out.string());
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "Trailer record missing\n");
+    EXPECT_EQ(r.err, "Trailer record missing\n");
     EXPECT_FALSE(fs::exists(out));
+    // Without -o, standard output would be the bank file: the problems stay off it.
+    const Result toStandardOutput = Run("convert --format A " + (dir_ / "bad.aba").string());
+    EXPECT_EQ(toStandardOutput.status, 1);
+    EXPECT_EQ(toStandardOutput.out, "");
+    EXPECT_EQ(toStandardOutput.err, "Trailer record missing\n");
 }
 
 TEST_F(Cli, OutputIsReplacedWholeOrNotAtAll) {
@@ -290,6 +348,142 @@ TEST_F(Cli, OutputIsReplacedWholeOrNotAtAll) {
     int entries = 0;
     for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_)) ++entries;
     EXPECT_EQ(entries, 4);  // bank.txt, link.txt, stdout, stderr
+}
+
+// Whatever cannot be written to standard output is said on standard error,
+// once, with exit 4: a full disk, a closed descriptor, a reader that left.
+TEST_F(Cli, FailedWritesToStandardOutputAreReported) {
+    const std::string sample = " " + Sample().string();
+    const std::string cannotWrite = "billpay-cli: cannot write to standard output";
+    struct Case {
+        std::string arguments;
+        std::string message;
+    } cases[] = {
+        {"validate --format A" + sample, cannotWrite},
+        {"account 12-3113-0123457-00", cannotWrite},
+        {"formats", cannotWrite},
+        {"--help", cannotWrite},
+        {"convert --format A" + sample,
+         "Error Writing Bank File\nCannot write the bank file to standard output."},
+    };
+    for (const Case& c : cases) {
+        for (const std::string redirect : {">/dev/full", ">&-"}) {
+            const Result r = Run(c.arguments, redirect);
+            EXPECT_EQ(r.status, 4) << c.arguments << " " << redirect;
+            const auto at = r.err.find(c.message);
+            EXPECT_NE(at, std::string::npos) << c.arguments << " " << redirect << "\n" << r.err;
+            EXPECT_EQ(at, r.err.rfind(c.message)) << c.arguments << ": reported twice\n" << r.err;
+        }
+        std::vector<std::string> arguments;
+        std::istringstream words(c.arguments);
+        for (std::string word; words >> word;) arguments.push_back(word);
+        const Result r = RunOnClosedPipe(arguments);
+        EXPECT_EQ(r.status, 4) << c.arguments << " on a closed pipe";
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.arguments << "\n" << r.err;
+    }
+}
+
+TEST_F(Cli, OutputThatIsTheAbaFileIsRefused) {
+    const fs::path input = dir_ / "in.aba", symbolic = dir_ / "symbolic.aba", hard = dir_ / "hard.aba";
+    fs::copy_file(Sample(), input);
+    fs::create_symlink(input, symbolic);
+    fs::create_hard_link(input, hard);
+    const std::string original = ReadFile(input);
+    const std::pair<fs::path, fs::path> cases[] = {
+        {input, input}, {input, dir_ / "." / "in.aba"}, {input, symbolic}, {input, hard}, {symbolic, input},
+    };
+    for (const auto& [from, to] : cases) {
+        const Result r = Run("convert --format A " + from.string() + " -o " + to.string());
+        EXPECT_EQ(r.status, 4) << from << " -o " << to;
+        EXPECT_NE(r.err.find("Error Writing Bank File\nCannot write the bank file " + to.string() +
+                             ": it is the ABA file being converted"),
+                  std::string::npos)
+            << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(ReadFile(input), original) << from << " -o " << to;
+        EXPECT_TRUE(fs::is_symlink(symbolic));
+    }
+    // A device is no file to overwrite: as both ends it is read (and found empty), not refused.
+    EXPECT_EQ(Run("convert --format A /dev/null -o /dev/null").status, 2);
+    // Another file in the same folder is written as usual.
+    EXPECT_EQ(Run("convert --format A " + input.string() + " -o " + (dir_ / "bank.txt").string()).status, 0);
+}
+
+// Control characters other than the line ends and the tabs that separate columns.
+bool HasControlCharacterBesidesLayout(const std::string& text) {
+    for (const char c : text) {
+        if (c != '\n' && c != '\t' && (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)) return true;
+    }
+    return false;
+}
+
+TEST_F(Cli, ControlCharactersAreShownAsQuestionMarks) {
+    using billpay::testing::AbaDetailRecord;
+    std::string escapeLine = "\x1b[2J";
+    escapeLine.resize(120, ' ');
+    std::string detail =
+        AbaDetailRecord("123113012345700", 100, "J SMITH", "WAGES", "123113012345700", "ACME LTD");
+    detail.replace(20, 10, "000\x1b[31m00");
+    const fs::path aba = dir_ / "control.aba";
+    WriteFile(aba, billpay::testing::AbaHeaderRecord("091226") + "\r\n" + escapeLine + "\r\n" + detail +
+                       "\r\n" + billpay::testing::AbaTrailerRecord(100, 100, 0, 1) + "\r\n");
+    const std::string problems =
+        "Line    2 - (\?\?\?) Unrecognised Record Type conversion error - ?\n"
+        "Line    3 - (DTL) Amount conversion error - '000?[31m00' is not a valid integer value\n";
+
+    const Result validated = Run("validate --format A " + aba.string());
+    EXPECT_EQ(validated.status, 1);
+    EXPECT_NE(validated.out.find(problems), std::string::npos) << validated.out;
+    const Result converted = Run("convert --format A " + aba.string());
+    EXPECT_EQ(converted.status, 1);
+    EXPECT_NE(converted.err.find(problems), std::string::npos) << converted.err;
+
+    struct Case {
+        std::string arguments;
+        bool onStandardOutput;
+        std::string shown;
+    } cases[] = {
+        {"account " + Quoted("12\x1b[2J\x07"), true, "12?[2J?\tinvalid ("},
+        {"validate --format A " + Quoted("--x\x1b]0;title\x07"), false, "unknown option '--x?]0;title?'"},
+        {"convert --format A " + Sample().string() + " -o " +
+             Quoted((dir_ / "no\x1b[2Jfolder" / "x").string()),
+         false, "Cannot write the bank file " + (dir_ / "no?[2Jfolder" / "x").string()},
+        {"account " + Quoted("\xc2\x9b"
+                             "31m"),
+         true, "?31m\tinvalid ("},  // CSI as a C1 control in UTF-8
+    };
+    for (const Case& c : cases) {
+        const Result r = Run(c.arguments);
+        const std::string& shown = c.onStandardOutput ? r.out : r.err;
+        EXPECT_NE(shown.find(c.shown), std::string::npos) << c.arguments << "\n" << shown;
+        EXPECT_FALSE(HasControlCharacterBesidesLayout(r.out + r.err)) << c.arguments;
+    }
+    for (const Result& r : {validated, converted})
+        EXPECT_FALSE(HasControlCharacterBesidesLayout(r.out + r.err));
+}
+
+// Running out of memory while the ABA file is read and validated is a file
+// that cannot be read (exit 2), never an abort.
+TEST_F(Cli, NotEnoughMemoryToReadTheAbaFile) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer needs more address space than the limit leaves";
+#endif
+    billpay::testing::AbaGeneratorOptions options;
+    options.details = 200000;
+    const fs::path big = dir_ / "big.aba";
+    WriteFile(big, billpay::testing::GenerateAbaFile(options));
+    // 30 MiB of address space: enough to start the program, far too little
+    // for 200,000 records (about 70 MiB).
+    for (const std::string command : {"validate", "convert"}) {
+        const Result r = Run(command + " --format A " + big.string(), "", 30 * 1024);
+        EXPECT_EQ(r.status, 2) << command << "\n" << r.err;
+        EXPECT_NE(
+            r.err.find("Error Opening ABA File\nCannot open ABA file.\n\nError: Cannot allocate memory\n"),
+            std::string::npos)
+            << command << "\n"
+            << r.err;
+        EXPECT_EQ(r.out, "") << command;
+    }
 }
 
 }  // namespace

@@ -66,7 +66,9 @@ struct MemoCase {
 };
 
 // Test names and failure messages show the case by its name.
-void PrintTo(const MemoCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const MemoCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const std::string H = AbaHeaderRecord("091226");
 
@@ -81,12 +83,14 @@ std::vector<MemoCase> MemoCases() {
          {H, With(Detail(0), 21, "-000001000"), AbaTrailerRecord(100, 100, 0, 1)},
          'A',
          {"Line    2 - (DTL) Amount conversion error - Amount is negative -  -10.00",
-          "Calculated transaction balance (  0.00) does not match Credit Balance on ABA trailer record (  1.00)"}},
+          "Calculated transaction balance (  0.00) does not match Credit Balance on ABA trailer record (  "
+          "1.00)"}},
         {"NonDigitAmount",
          {H, With(Detail(0), 21, "00000ABCDE"), AbaTrailerRecord(100, 100, 0, 1)},
          'A',
          {"Line    2 - (DTL) Amount conversion error - '00000ABCDE' is not a valid integer value",
-          "Calculated transaction balance (  0.00) does not match Credit Balance on ABA trailer record (  1.00)"}},
+          "Calculated transaction balance (  0.00) does not match Credit Balance on ABA trailer record (  "
+          "1.00)"}},
         {"DirectDebitCodeAndTrailerDebit",
          {H, Detail(100, kAccount, kAccount, "13"), AbaTrailerRecord(100, 100, 100, 1)},
          'A',
@@ -99,7 +103,8 @@ std::vector<MemoCase> MemoCases() {
          {"Line    2 - (DTL) Credit Account Number conversion error - Account Number length incorrect - "
           "0101230123456",
           "Line    3 - (DTL) Credit Account Number conversion error - Account Number not supplied",
-          "Line    4 - (DTL) Credit Account Number conversion error - Account Number invalid - 123113012345800"}},
+          "Line    4 - (DTL) Credit Account Number conversion error - Account Number invalid - "
+          "123113012345800"}},
         {"MissingTitleReferenceAndName",
          {H, AbaDetailRecord(kAccount, 100, "", "", kAccount, ""), AbaTrailerRecord(100, 100, 0, 1)},
          'A',
@@ -121,7 +126,8 @@ std::vector<MemoCase> MemoCases() {
         {"HsbcNeedsTwelveDigits",
          {H, Detail(100, kAccount, kAccount), AbaTrailerRecord(100, 100, 0, 1)},
          'X',
-         {"Line    2 - (DTL) Debit Account Number conversion error - Account Number invalid - 123113012345700"}},
+         {"Line    2 - (DTL) Debit Account Number conversion error - Account Number invalid - "
+          "123113012345700"}},
         {"NewZealandDebitAccountLength",
          {H, Detail(100, kAccount, "1234567890"), AbaTrailerRecord(100, 100, 0, 1)},
          'A',
@@ -132,6 +138,15 @@ std::vector<MemoCase> MemoCases() {
          'A',
          {"Line    3 - (TRL) Net Total Amount conversion error - Invalid amount -    0.00",
           "Net Total on ABA trailer record (  0.00) not equal to Credit Total (  1.00)"}},
+        {"TrailerNetTotalAboveCreditTotal",
+         {H, Detail(100), AbaTrailerRecord(200, 100, 0, 1)},
+         'A',
+         {"Net Total on ABA trailer record (  2.00) not equal to Credit Total (  1.00)"}},
+        {"LeadingPlusSignInNumberFields",
+         {H, With(Detail(0), 21, "+000000100"),
+          With(With(With(AbaTrailerRecord(0, 0, 0, 0), 21, "+000000100"), 31, "+000000100"), 75, "+00001")},
+         'A',
+         {"Validation Completed OK", "File Contains 1 Transactions", "Direct Credit Balance is $  1.00"}},
         {"TwoTrailersStopTheFileChecks",
          {H, Detail(100), AbaTrailerRecord(100, 100, 0, 5), AbaTrailerRecord(100, 100, 0, 5)},
          'A',
@@ -140,7 +155,8 @@ std::vector<MemoCase> MemoCases() {
          {Detail(100), H, AbaTrailerRecord(100, 100, 0, 2)},
          'A',
          {"Line    2 - (HDR) Header record is not the first record",
-          "Number of detail records processed (1) does not match transaction count on ABA trailer record (2)"}},
+          "Number of detail records processed (1) does not match transaction count on ABA trailer record "
+          "(2)"}},
         {"TwoHeaders",
          {H, H, Detail(100), AbaTrailerRecord(100, 100, 0, 1)},
          'A',
@@ -153,7 +169,15 @@ std::vector<MemoCase> MemoCases() {
           "Line    3 - Record length incorrect (121) - record not processed",
           "Line    4 - (\?\?\?) Unrecognised Record Type conversion error - 9",
           "Number of detail records processed (0) does not match transaction count on ABA trailer record (1)",
-          "Calculated transaction balance (  0.00) does not match Credit Balance on ABA trailer record (  1.00)"}},
+          "Calculated transaction balance (  0.00) does not match Credit Balance on ABA trailer record (  "
+          "1.00)"}},
+        {"ControlCharacterRecordTypeKeptAsRead",
+         {H, "\x1b" + Detail(100).substr(1), AbaTrailerRecord(100, 100, 0, 1)},
+         'A',
+         {"Line    2 - (\?\?\?) Unrecognised Record Type conversion error - \x1b",
+          "Number of detail records processed (0) does not match transaction count on ABA trailer record (1)",
+          "Calculated transaction balance (  0.00) does not match Credit Balance on ABA trailer record (  "
+          "1.00)"}},
         {"PayDates",
          {AbaHeaderRecord("290223"), With(AbaHeaderRecord("3112  "), 57, "12A456"), Detail(100),
           AbaTrailerRecord(100, 100, 0, 1)},
@@ -177,7 +201,8 @@ std::vector<MemoCase> MemoCases() {
          {H, Detail(100), With(AbaTrailerRecord(100, 100, 0, 0), 75, "-00001")},
          'A',
          {"Line    3 - (TRL) File Count conversion error - File Count is negative - -1",
-          "Number of detail records processed (1) does not match transaction count on ABA trailer record (-1)"}},
+          "Number of detail records processed (1) does not match transaction count on ABA trailer record "
+          "(-1)"}},
         {"AmountsBeyondThirtyTwoBits",
          {H, Detail(2147483648), Detail(9999999999), AbaTrailerRecord(9999999999, 9999999999, 0, 2)},
          'A',
@@ -228,8 +253,9 @@ TEST(AbaValidation, ProgressCountsLinesReadAndStepsPerRecord) {
         void SetPosition(std::size_t p) override { position = p; }
         void Step() override { ++steps; }
     } progress;
-    ValidateAbaLines(AbaLines::FromText(H + "\r\n\r\n" + Detail(100) + "\n\n" + AbaTrailerRecord(100, 100, 0, 1)),
-                     'A', CheckAccountDigits, &progress);
+    ValidateAbaLines(
+        AbaLines::FromText(H + "\r\n\r\n" + Detail(100) + "\n\n" + AbaTrailerRecord(100, 100, 0, 1)), 'A',
+        CheckAccountDigits, &progress);
     EXPECT_EQ(progress.maximum, 5u);
     EXPECT_EQ(progress.position, 0u);
     EXPECT_EQ(progress.steps, 3u);
@@ -253,7 +279,8 @@ TEST(AbaValidation, ChunkedRunMatchesSinglePass) {
     auto lineAt = [&](std::size_t n) { return (n - 1) * 122; };
     text.replace(lineAt(2) + 80, 16, std::string(16, ' '));
     text.replace(lineAt(2) + 96, 16, std::string(16, ' '));
-    for (std::size_t n : {3u, 19999u, 20000u, 20001u, 20002u, 39999u}) text.replace(lineAt(n) + 20, 10, "00000ABCDE");
+    for (std::size_t n : {3u, 19999u, 20000u, 20001u, 20002u, 39999u})
+        text.replace(lineAt(n) + 20, 10, "00000ABCDE");
     text.replace(lineAt(20003) + 119, 1, "\r\n");
     text.insert(lineAt(20005), AbaHeaderRecord("010199") + "\r\n" + AbaTrailerRecord(1, 1, 0, 1) + "\n");
 
@@ -262,7 +289,8 @@ TEST(AbaValidation, ChunkedRunMatchesSinglePass) {
         void SetPosition(std::size_t) override {}
         void Step() override {}
     } progress;
-    const ValidationRun single = ValidateAbaLines(AbaLines::FromText(text), 'A', CheckAccountDigits, &progress);
+    const ValidationRun single =
+        ValidateAbaLines(AbaLines::FromText(text), 'A', CheckAccountDigits, &progress);
     AbaLines chunked = AbaLines::FromText(text, 3);
     ASSERT_EQ(chunked.ChunkCount(), 3u);
     const ValidationRun parallel = ValidateAbaLines(std::move(chunked), 'A');
@@ -285,6 +313,25 @@ TEST(AbaValidation, ChunkedRunMatchesSinglePass) {
             EXPECT_EQ(a->RemitterName.view(), b->RemitterName.view()) << i;
         }
     }
+}
+
+// The file checks run on the joined tallies: a trailer count one short of
+// the details is caught whether the file is validated in one pass or in chunks.
+TEST(AbaValidation, ChunkedRunChecksTheTrailerCount) {
+    testing::AbaGeneratorOptions options;
+    options.details = 20000;
+    std::string text = testing::GenerateAbaFile(options);
+    const std::size_t trailer = (options.details + 1) * 122;
+    ASSERT_EQ(text.compare(trailer + 74, 6, "020000"), 0);
+    text.replace(trailer + 74, 6, "019999");
+    const std::vector<std::string> expected = {
+        "Number of detail records processed (20000) does not match transaction count on ABA trailer record "
+        "(19999)"};
+
+    AbaLines chunked = AbaLines::FromText(text, 2);
+    ASSERT_EQ(chunked.ChunkCount(), 2u);
+    EXPECT_EQ(ValidateAbaLines(std::move(chunked), 'A').memo, expected);
+    EXPECT_EQ(ValidateAbaLines(AbaLines::FromText(text), 'A').memo, expected);
 }
 
 TEST(AbaLines, SplitsEveryKindOfLineEndAlike) {

@@ -278,3 +278,58 @@ TEST(CitibankFamily, NoHeaderOrTrailerEvenWithoutDetails) {
 
 }  // namespace
 }  // namespace billpay
+
+namespace billpay {
+namespace {
+
+// A ticking clock that notes, at every reading, how far the progress had moved.
+class ProgressNotingClock final : public Clock {
+public:
+    explicit ProgressNotingClock(const RecordingHost& host) : host_(host) {}
+    Date Today() const override { return ticking_.Today(); }
+    TimeOfDay TimeNow() override {
+        stepsAtReading.push_back(host_.steps);
+        return ticking_.TimeNow();
+    }
+    std::vector<int> stepsAtReading;
+
+private:
+    const RecordingHost& host_;
+    TickingClock ticking_{{2026, 12, 9}, {9, 30, 0, 0}};
+};
+
+// E and V read the clock until it gives a new reference (V: a new tenth of a
+// second). The progress still moves on once per payment, right after it, so
+// a long wait shows as a bar moving with every payment.
+TEST(CitibankFamily, ProgressStepsWithEveryPaymentThatWaitedForTheClock) {
+    constexpr int kPayments = 4;
+    for (const char code : {'E', 'V'}) {
+        RecordingHost host;
+        ProgressNotingClock clock(host);
+        TBankFile bf(host, clock);
+        TextLines out;
+        ConversionOptions options;
+        options.DebitAccount = "0012345";
+        options.PreformatRef = "Acme Payroll Ltd.";
+        const AbaLines run =
+            testing::MakeAbaRun(std::vector<testing::Payment>(kPayments, {"010123045678900", 100}));
+        ASSERT_TRUE(bf.CreateBankFile(run, code, options, out)) << code;
+        EXPECT_EQ(out.size(), static_cast<std::size_t>(kPayments)) << code;
+        EXPECT_EQ(host.progressMaximum, kPayments) << code;
+        EXPECT_EQ(host.steps, kPayments) << code;
+
+        // Readings for payment k come after exactly k steps.
+        ASSERT_TRUE(std::is_sorted(clock.stepsAtReading.begin(), clock.stepsAtReading.end())) << code;
+        std::vector<int> readings(kPayments + 1, 0);
+        for (const int steps : clock.stepsAtReading) ++readings.at(static_cast<std::size_t>(steps));
+        EXPECT_EQ(readings[kPayments], 0) << code;
+        for (int k = 0; k < kPayments; ++k) EXPECT_GE(readings[static_cast<std::size_t>(k)], 1) << code << k;
+        // V waited for the tenth after each first payment: ten hundredths.
+        if (code == 'V') {
+            for (int k = 1; k < kPayments; ++k) EXPECT_EQ(readings[static_cast<std::size_t>(k)], 10) << k;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace billpay

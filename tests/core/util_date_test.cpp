@@ -34,6 +34,24 @@ TEST(UtilDate, NextDayRollsOverMonthsAndYears) {
     EXPECT_EQ(NextDay({2026, 12, 31}), (Date{2027, 1, 1}));
 }
 
+TEST(UtilDate, EveryMonthsLastDayAndTheDayAfter) {
+    struct Case {
+        int year, month, lastDay;
+    };
+    const Case cases[] = {
+        {2026, 1, 31},  {2026, 2, 28},  {2024, 2, 29},  {2026, 3, 31}, {2026, 4, 30},
+        {2026, 5, 31},  {2026, 6, 30},  {2026, 7, 31},  {2026, 8, 31}, {2026, 9, 30},
+        {2026, 10, 31}, {2026, 11, 30}, {2026, 12, 31},
+    };
+    for (const Case& c : cases) {
+        EXPECT_TRUE(IsValidDate(c.year, c.month, c.lastDay)) << c.year << "-" << c.month;
+        EXPECT_FALSE(IsValidDate(c.year, c.month, c.lastDay + 1)) << c.year << "-" << c.month;
+        const Date next = c.month == 12 ? Date{c.year + 1, 1, 1} : Date{c.year, c.month + 1, 1};
+        EXPECT_EQ(NextDay({c.year, c.month, c.lastDay}), next) << c.year << "-" << c.month;
+        EXPECT_EQ(NextDay({c.year, c.month, c.lastDay - 1}), (Date{c.year, c.month, c.lastDay}));
+    }
+}
+
 TEST(UtilDate, IsDatePattern) {
     struct Case {
         std::string_view pattern;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <stdexcept>
 
 namespace billpay::testing {
 namespace {
@@ -75,8 +76,8 @@ std::string AbaHeaderRecord(std::string_view payDate) {
 }
 
 std::string AbaDetailRecord(std::string_view account, std::int64_t cents, std::string_view title,
-                            std::string_view reference, std::string_view debitAccount, std::string_view remitter,
-                            std::string_view transactionCode) {
+                            std::string_view reference, std::string_view debitAccount,
+                            std::string_view remitter, std::string_view transactionCode) {
     std::string line(120, ' ');
     Put(line, 1, "1");
     Put(line, 2, account.substr(0, 16));
@@ -94,7 +95,8 @@ std::string AbaDetailRecord(std::string_view account, std::int64_t cents, std::s
     return line;
 }
 
-std::string AbaTrailerRecord(std::int64_t netCents, std::int64_t creditCents, std::int64_t debitCents, int count) {
+std::string AbaTrailerRecord(std::int64_t netCents, std::int64_t creditCents, std::int64_t debitCents,
+                             int count) {
     std::string line(120, ' ');
     Put(line, 1, "7");
     Put(line, 2, "999-999");
@@ -106,6 +108,9 @@ std::string AbaTrailerRecord(std::int64_t netCents, std::int64_t creditCents, st
 }
 
 std::string GenerateAbaFile(const AbaGeneratorOptions& options) {
+    if (options.details < 0 || options.details > kMaxAbaDetails)
+        throw std::invalid_argument("an ABA trailer counts 0 to " + std::to_string(kMaxAbaDetails) +
+                                    " details, not " + std::to_string(options.details));
     std::string file;
     const std::size_t lineSize = 120 + options.lineEnd.size();
     file.reserve(lineSize * (static_cast<std::size_t>(options.details) + 2));
@@ -117,16 +122,16 @@ std::string GenerateAbaFile(const AbaGeneratorOptions& options) {
                                                   "A.B. TAYLOR"};
     // Amounts of up to $5,000, smaller for big files so that the total fits
     // the trailer's ten columns of cents.
-    const std::uint64_t maxCents =
-        std::min<std::uint64_t>(500000, 9999999999ULL / static_cast<std::uint64_t>(std::max(options.details, 1)));
+    const std::uint64_t maxCents = std::min<std::uint64_t>(
+        500000, 9999999999ULL / static_cast<std::uint64_t>(std::max(options.details, 1)));
     for (int i = 0; i < options.details; ++i) {
         const std::string account = GenerateAccountNumber(state);
         const std::int64_t cents = 1 + static_cast<std::int64_t>(Next(state) % maxCents);
         total += cents;
         char reference[24];
         std::snprintf(reference, sizeof reference, "WAGES %06d", i % 1000000);
-        file += AbaDetailRecord(account, cents, kNames[static_cast<std::size_t>(i) % std::size(kNames)], reference,
-                                options.debitAccount, options.remitter);
+        file += AbaDetailRecord(account, cents, kNames[static_cast<std::size_t>(i) % std::size(kNames)],
+                                reference, options.debitAccount, options.remitter);
         file += options.lineEnd;
     }
     file += AbaTrailerRecord(total, total, 0, options.details);

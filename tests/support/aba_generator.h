@@ -5,6 +5,9 @@
 
 namespace billpay::testing {
 
+// The most details an ABA file can hold: the trailer's count has six columns.
+inline constexpr int kMaxAbaDetails = 999999;
+
 struct AbaGeneratorOptions {
     int details = 10;
     std::uint64_t seed = 1;
@@ -16,7 +19,8 @@ struct AbaGeneratorOptions {
 
 // A valid ABA file of `details` payments to valid New Zealand accounts (a mix
 // of 15- and 16-digit numbers), with a trailer that matches. Deterministic for
-// a seed.
+// a seed. Throws std::invalid_argument for fewer than 0 or more than
+// kMaxAbaDetails details, which no trailer can count.
 std::string GenerateAbaFile(const AbaGeneratorOptions& options);
 
 // A valid New Zealand account number (stored form) drawn from the generator's

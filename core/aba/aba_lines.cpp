@@ -86,18 +86,17 @@ bool IsBlankLine(std::string_view line) {
     return true;
 }
 
-AbaLines AbaLines::FromText(std::string text, unsigned parts) {
-    return *FromTextUpTo(std::move(text), std::numeric_limits<std::size_t>::max(), parts);
+AbaLines AbaLines::FromText(std::string text, unsigned parts, std::size_t minBytesPerPart) {
+    return *FromTextUpTo(std::move(text), std::numeric_limits<std::size_t>::max(), parts, minBytesPerPart);
 }
 
-std::optional<AbaLines> AbaLines::FromTextUpTo(std::string text, std::size_t maxLines, unsigned parts) {
+std::optional<AbaLines> AbaLines::FromTextUpTo(std::string text, std::size_t maxLines, unsigned parts,
+                                               std::size_t minBytesPerPart) {
     AbaLines result;
     result.owner_ = std::make_shared<const std::string>(std::move(text));
     const std::string_view all(*result.owner_);
-    // Small files are not worth a thread.
-    constexpr std::size_t kMinBytesPerPart = std::size_t{1} << 20;
     if (parts < 1) parts = 1;
-    while (parts > 1 && all.size() / parts < kMinBytesPerPart) --parts;
+    while (parts > 1 && all.size() / parts < minBytesPerPart) --parts;
 
     std::vector<std::string_view> pieces;
     std::size_t begin = 0;

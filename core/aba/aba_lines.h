@@ -43,15 +43,21 @@ class AbaLines {
 public:
     AbaLines() = default;
 
+    // Small files are not worth a thread: a chunk holds at least this many bytes.
+    static constexpr std::size_t kMinBytesPerPart = std::size_t{1} << 20;
+
     // Splits decoded text at CR LF, lone CR and lone LF and drops the blank
     // lines (empty, or nothing but blanks and control characters). With
-    // `parts` above 1 the text is split in that many chunks at once.
-    static AbaLines FromText(std::string text, unsigned parts = 1);
+    // `parts` above 1 the text is split in that many chunks at once, fewer
+    // when a chunk would hold less than `minBytesPerPart` bytes.
+    static AbaLines FromText(std::string text, unsigned parts = 1,
+                             std::size_t minBytesPerPart = kMinBytesPerPart);
 
     // The same, but gives nothing once the text holds more than `maxLines`
     // non-blank lines: the splitting stops there, so the lines of a file
     // that cannot be an ABA file are never all held.
-    static std::optional<AbaLines> FromTextUpTo(std::string text, std::size_t maxLines, unsigned parts = 1);
+    static std::optional<AbaLines> FromTextUpTo(std::string text, std::size_t maxLines, unsigned parts = 1,
+                                                std::size_t minBytesPerPart = kMinBytesPerPart);
 
     // Builds a list from separate lines (tests and small tools).
     static AbaLines FromLines(const std::vector<std::string>& lines);

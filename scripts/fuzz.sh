@@ -11,8 +11,12 @@ cd "$(dirname "$0")/.."
 SECONDS_EACH="${1:-60}"
 TARGETS=(fuzz_validate fuzz_convert fuzz_chunks fuzz_account)
 
-for tool in clang clang++ cmake ninja; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "fuzz.sh: $tool is needed" >&2; exit 1; }
+# clang with its libFuzzer and sanitizer run-times, installed when missing.
+for package in clang libclang-rt-14-dev cmake ninja-build; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+        DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "$package" >/dev/null
+    fi
 done
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DBILLPAY_FUZZ=ON -DBILLPAY_BUILD_GUI=OFF \

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/app_title.h"
 #include "app/art.h"
 #include "app/flood_fill.h"
 
@@ -49,6 +50,7 @@ TfrmSplash::TfrmSplash(QWidget* parent)
     imgLogo = new QLabel(pnlPicture_);
     imgLogo->setObjectName("imgLogo");
     imgLogo->setScaledContents(true);
+    imgLogo->setAccessibleName(kApplicationTitle);
     imgLogo->setGeometry(QRect(QPoint((pnlPicture_->width() - kPictureSize.width()) / 2, 0), kPictureSize));
     imgLogo->setPixmap(QPixmap::fromImage(picture_));
 

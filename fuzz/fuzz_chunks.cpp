@@ -32,7 +32,7 @@ public:
 void CheckSameRun(const ValidationRun& expected, const ValidationRun& actual, const char* how) {
     const std::string what = std::string(how) + ": ";
     Check(actual.errors == expected.errors, what + "other errors", Joined(actual.errors));
-    Check(actual.memo == expected.memo, what + "another memo", Joined(actual.memo));
+    Check(actual.Memo() == expected.Memo(), what + "another memo", Joined(actual.Memo()));
     Check(actual.DebitAccount == expected.DebitAccount, what + "another debit account", actual.DebitAccount);
     Check(actual.RemitterName == expected.RemitterName, what + "another remitter name", actual.RemitterName);
     Check(actual.detailCount == expected.detailCount, what + "another detail count");

@@ -45,11 +45,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string decoded = DecodeAbaText(bytes);
     Check(IsSevenBit(decoded), "decoded text holds a character of 128 or above");
     const ValidationRun run = ValidateAbaLines(AbaLines::FromText(decoded), code);
-    for (const std::string& line : run.memo)
+    for (const std::string& line : run.Memo())
         Check(IsSevenBit(line), "memo line with a character of 128 or above", line);
     Check(run.Validated() == run.errors.empty(), "validated with errors");
-    Check(run.memo.size() == run.errors.size() + (run.Validated() ? 3 : 0),
-          "memo is not the errors (+ summary)", Joined(run.memo));
+    Check(run.Memo().size() == run.errors.size() + (run.Validated() ? 3 : 0),
+          "memo is not the errors (+ summary)", Joined(run.Memo()));
 
     if (!WriteWhole(TemporaryPath(), bytes)) return 0;
     const ValidationOutcome fromFile = ValidateAbaFile(TemporaryPath(), code);
@@ -66,6 +66,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(fromFile.run.lines[i].text == run.lines[i].text, "file path read another line",
               std::string(run.lines[i].text));
     Check(fromFile.run.errors == run.errors, "file path gave other errors", Joined(fromFile.run.errors));
-    Check(fromFile.run.memo == run.memo, "file path gave another memo", Joined(fromFile.run.memo));
+    Check(fromFile.run.Memo() == run.Memo(), "file path gave another memo", Joined(fromFile.run.Memo()));
     return 0;
 }

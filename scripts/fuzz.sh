@@ -12,12 +12,7 @@ SECONDS_EACH="${1:-60}"
 TARGETS=(fuzz_validate fuzz_convert fuzz_chunks fuzz_account)
 
 # clang with its libFuzzer and sanitizer run-times, installed when missing.
-for package in clang libclang-rt-14-dev cmake ninja-build; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-        DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "$package" >/dev/null
-    fi
-done
+scripts/setup.sh clang libclang-rt-14-dev cmake ninja-build
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DBILLPAY_FUZZ=ON -DBILLPAY_BUILD_GUI=OFF \
     -DBILLPAY_BUILD_BENCH=OFF -DBILLPAY_BUILD_TESTS=OFF -DBILLPAY_WERROR=ON \

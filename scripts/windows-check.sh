@@ -11,20 +11,7 @@ ROOT=$PWD
 BUILD_DIR=build-mingw
 
 # --- Debian packages, installed when missing --------------------------------
-PACKAGES=(cmake ninja-build ccache g++-mingw-w64-x86-64-posix googletest wine64)
-missing=()
-for package in "${PACKAGES[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$package")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    SUDO=""
-    if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-    $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+scripts/setup.sh cmake ninja-build ccache g++-mingw-w64-x86-64-posix googletest wine64
 
 # --- Cross build ------------------------------------------------------------
 started=$SECONDS
